@@ -1,6 +1,7 @@
 // Reads a robot file's script section into the script store: comment lines are left out but
 // counted, so that error line numbers match the editor's step numbers; lines marked for removal
 // are dropped at a faster speed; window annotations are split off into the window map.
+#include "robot/action_line.h"
 #include "robot/line_reader.h"
 #include "robot/text_util.h"
 #include "runner/script_source.h"
@@ -10,8 +11,6 @@ namespace {
 const char kScriptSection[] = "[Script]";
 const char kRecWinSection[] = "[RecWinInfo]";
 const char kCommentPrefix[] = "Comment:";
-const char kRemoveMark[] = "=> [remove on faster speed]";
-const char kWindowMarker[] = "-> At Win [";
 const char kFailedToLoadWindows[] = "Failed to load record Window info";
 constexpr int kSkippedGeneralLines = 8;
 
@@ -30,18 +29,12 @@ struct Statement {
   std::optional<int> m_entryPosition;
 };
 
-// Splits off the last "-> At Win [n]" that has a "]" after it.
+// Splits off the last "-> At Win [n]" that has a "]" after it; n is the entry position.
 Statement SplitWindowAnnotation(const std::string& line) {
-  std::size_t at = line.rfind(kWindowMarker);
-  while (at != std::string::npos) {
-    const std::size_t digits = at + sizeof(kWindowMarker) - 1;
-    const std::size_t close = line.find(']', digits);
-    if (close != std::string::npos) {
-      return Statement{line.substr(0, at), ParseDecimal(line.substr(digits, close - digits))};
-    }
-    at = at == 0 ? std::string::npos : line.rfind(kWindowMarker, at - 1);
-  }
-  return Statement{line, std::nullopt};
+  const std::size_t at = FindWindowAnnotation(line, kStatementWindowMarker);
+  if (at == std::string::npos) return Statement{line, std::nullopt};
+  const std::size_t digits = at + sizeof(kStatementWindowMarker) - 1;
+  return Statement{line.substr(0, at), ParseDecimal(line.substr(digits, line.find(']', digits) - digits))};
 }
 
 }  // namespace
@@ -56,9 +49,9 @@ LoadResult ScriptSource::LoadRobotScript(const std::string& path, int fileIndex)
   while (reader.Next(line) && line != kRecWinSection) {
     ++sourceLine;
     if (StartsWithNoCase(line, kCommentPrefix)) continue;
-    if (EndsWith(line, kRemoveMark)) {
+    if (EndsWith(line, kRemoveOnFasterSpeed)) {
       if (m_speedOption != kOriginalSpeed) continue;
-      line.resize(line.size() - (sizeof(kRemoveMark) - 1));
+      line.resize(line.size() - (sizeof(kRemoveOnFasterSpeed) - 1));
     }
     const Statement statement = SplitWindowAnnotation(line);
     AddLine(statement.m_text, sourceLine, fileIndex);
