@@ -11,13 +11,16 @@
 
 class TempFolderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
+  // The folder is named in the constructor, so fixtures may hand it to members they construct.
+  TempFolderTest() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string("morvanta_") + info->test_suite_name() + "_" + info->name();
     for (char& c : name) {
       if (c == '/') c = '_';
     }
     m_folder = std::filesystem::temp_directory_path() / name;
+  }
+  void SetUp() override {
     std::filesystem::remove_all(m_folder);
     std::filesystem::create_directories(m_folder);
   }
