@@ -5,7 +5,9 @@
 #include "robot/text_util.h"
 
 bool ReplaceFileAtomically(const std::string& from, const std::string& to) {
-  // MoveFileEx refuses to replace a read-only file, which is what a user protecting a robot wants.
+  // A user who made a robot read-only protects it; not every MoveFileEx honours that by itself.
+  const DWORD attributes = GetFileAttributesA(to.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return false;
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
