@@ -35,10 +35,32 @@ bool RobotRunner::RunRobotFile(const std::string& path) {
   const std::string workingDirectory = WorkingDirectory();
   m_running = true;
   RepeatPasses(robot.m_repeatOption, robot.m_repeatTimes);
+  FinishRun(workingDirectory);
+  return true;
+}
+
+bool RobotRunner::RunScriptFile(const std::string& path) {
+  if (m_running) return false;
+  m_engine.ClearScriptArguments();
+  const int fileIndex = m_source.AddFile(path);
+  const LoadResult loaded = m_source.LoadRobotScript(path, fileIndex);
+  if (!loaded.m_message.empty()) m_engine.ShowMessage(loaded.m_message);
+  m_source.BuildLineArray();
+  if (!m_engine.Prepare(FullPath(path))) {
+    m_source.Clear();
+    return false;
+  }
+  const std::string workingDirectory = WorkingDirectory();
+  m_running = true;
+  m_engine.Execute();
+  FinishRun(workingDirectory);
+  return true;
+}
+
+void RobotRunner::FinishRun(const std::string& workingDirectory) {
   m_source.Clear();
   if (!workingDirectory.empty()) SetWorkingDirectory(workingDirectory);
   m_running = false;
-  return true;
 }
 
 void RobotRunner::RepeatPasses(int repeatOption, int repeatTimes) {

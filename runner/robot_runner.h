@@ -20,12 +20,19 @@ class RobotRunner {
   // (names may arrive lower-cased from the command line). False at once for an empty name.
   bool RunRobotByName(const std::string& name);
 
+  // Runs any file of statements once, read as a robot's script section (the "Run Script:"
+  // command): no speed, repeat or window settings of its own, no command-line arguments.
+  // False when the file's statements cannot run or a run is already in progress.
+  bool RunScriptFile(const std::string& path);
+
   // The end hotkey: ends the current pass at the next statement, and starts no further pass.
   void Stop();
   bool IsRunning() const { return m_running; }
 
  private:
   void RepeatPasses(int repeatOption, int repeatTimes);
+  // Ends a run: the store emptied, the working directory as it was before.
+  void FinishRun(const std::string& workingDirectory);
   // The next pass may start: no stop, no quit, no error in the pass before.
   bool MayRunAnotherPass(bool stopFlag, bool lastPassOk) const;
 

@@ -16,6 +16,8 @@ class RunEngine {
   // error was reported during the pass.
   virtual bool Execute() = 0;
 
+  // Forgets the command-line arguments a script would see.
+  virtual void ClearScriptArguments() = 0;
   virtual void SetRecWinSwitches(bool useRecWin, bool useSimilarWin) = 0;
   // The engine's stop flag: set by the end hotkey, ends the pass at the next statement.
   virtual void RequestStop() = 0;

@@ -21,6 +21,7 @@ class FakeEngine : public RunEngine {
     ++m_passes;
     return m_onPass ? m_onPass(m_passes) : true;
   }
+  void ClearScriptArguments() override { ++m_argumentClears; }
   void SetRecWinSwitches(bool useRecWin, bool useSimilarWin) override {
     m_useRecWin = useRecWin;
     m_useSimilarWin = useSimilarWin;
@@ -37,6 +38,7 @@ class FakeEngine : public RunEngine {
   bool m_useRecWin = false;
   bool m_useSimilarWin = false;
   int m_passes = 0;
+  int m_argumentClears = 0;
   std::string m_preparedPath;
   std::vector<std::string> m_messages;
 };
@@ -149,6 +151,26 @@ TEST_F(RobotRunnerTest, MissingRobotFileRunsNoPass) {
   EXPECT_TRUE(m_runner.RunRobotFile(PathOf("nobody.txt")));  // the engine accepts the empty script
   EXPECT_EQ(m_engine.m_passes, 0);
   EXPECT_TRUE(m_engine.m_messages.empty());
+}
+
+TEST_F(RobotRunnerTest, ScriptFilesRunOnceWithTheirFileNamedAndNoRobotSettings) {
+  m_source.SetSpeedOption(kFasterSpeed);  // the last robot's speed stays
+  WriteFile("script.txt", CrLf({"", "", "", "", "", "", "", "", "[Script]", "Comment: x", "A", "B=> [remove on faster speed]"}));
+  m_engine.m_onPass = [this](int) {
+    EXPECT_EQ(m_source.LineCount(), 1);
+    EXPECT_EQ(m_source.SourceLineOf(1), 2);
+    EXPECT_EQ(*m_source.File(m_source.FileIndexOf(1)), PathOf("script.txt"));
+    return true;
+  };
+  EXPECT_TRUE(m_runner.RunScriptFile(PathOf("script.txt")));
+  EXPECT_EQ(m_engine.m_passes, 1);
+  EXPECT_EQ(m_engine.m_argumentClears, 1);
+  EXPECT_EQ(m_engine.m_preparedPath, PathOf("script.txt"));
+  EXPECT_EQ(m_source.File(0), nullptr);  // the file list is emptied after the run
+
+  m_engine.m_prepareOk = false;
+  EXPECT_FALSE(m_runner.RunScriptFile(PathOf("script.txt")));
+  EXPECT_EQ(m_engine.m_passes, 1);
 }
 
 TEST_F(RobotRunnerTest, RobotsAreFoundByNameWithoutRegardToCase) {
