@@ -167,6 +167,17 @@ TEST(ActionLineTest, MalformedTextInsideARowGivesADefinedResult) {
     ScriptToActionText(statement);
     ScriptToActionText(std::string(statement) + "-> At Win [1]=> [remove on faster speed]");
   }
+  // Every row and annotation cut after every character: whatever comes out, nothing reads past the
+  // text's end (the sanitizers watch) and nothing throws.
+  for (const Row& row : kRows) {
+    for (const std::string& full : {std::string(row.m_action) + " At Win [1]=> [remove on faster speed]",
+                                   std::string(row.m_statement) + "-> At Win [1]=> [remove on faster speed]"}) {
+      for (std::size_t length = 0; length <= full.size(); ++length) {
+        EXPECT_NO_THROW(ActionTextToScript(full.substr(0, length))) << full.substr(0, length);
+        EXPECT_NO_THROW(ScriptToActionText(full.substr(0, length))) << full.substr(0, length);
+      }
+    }
+  }
   EXPECT_EQ(ScriptToActionText("If CheckColor(1,2,300,-4,x,9) Then"),
             "If color at (1, 2) Approximately equal to #FF0000, Then");
 }
