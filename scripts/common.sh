@@ -105,7 +105,7 @@ prepare_wine() {
   fi
   # One server and one set of Wine's own background processes for the whole session: every Wine
   # process after the first starts faster, and none of the background ones holds a test's output open.
-  "$WINESERVER" -p
+  "$WINESERVER" -p 2>/dev/null || true  # already running for this prefix: use that one
   "$WINE" wineboot >/dev/null 2>&1 </dev/null
 }
 
