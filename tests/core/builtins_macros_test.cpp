@@ -127,14 +127,14 @@ TEST_F(MacrosTest, SystemTextsVariablesAndConstants) {
       {"@WorkingDir", "C:\\work"},  {"@TempDir", "C:\\Temp"},
       {"@ComSpec", "env COMSPEC"},  {"@HomeShare", "env HOMESHARE"},
       {"@LogonDomain", "env USERDOMAIN"}, {"@LogonDNSDomain", "env USERDNSDOMAIN"},
-      {"@TarvelVersion", "1.2.3.4"}, {"@ScriptName", "test.txt"},
+      {"@TarvelVersion", "1.2.3.4"}, {"@ScriptName", "test.script"},
       {"@SW_HIDE", "0"},            {"@SW_SHOWMAXIMIZED", "3"},
       {"@SW_SHOWDEFAULT", "10"},    {"@CRLF", "\r\n"},
       {"@TAB", "\t"},               {"@Compiled", "0"},
       {"@DesktopWidth", "1280"},    {"@DesktopHeight", "1024"},
       {"@DesktopDepth", "32"},      {"@DesktopRefresh", "60"},
   });
-  EXPECT_EQ(m_harness.Eval("@ScriptFullPath").Text(), (std::filesystem::current_path() / "test.txt").string());
+  EXPECT_EQ(m_harness.Eval("@ScriptFullPath").Text(), (std::filesystem::current_path() / "test.script").string());
   EXPECT_EQ(m_harness.Eval("@ScriptDir").Text(), std::filesystem::current_path().string());
 }
 

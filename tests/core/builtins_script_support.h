@@ -1,17 +1,13 @@
-// Test support for the built-in tests: runs script lines through the real engine on a headless
-// host, and reads back a global, the error value and the number of a reported message.
+// Test support for the built-in tests: expressions and short scripts run by the engine tests'
+// ScriptRun, with the value, the error value and the reported message at hand, and a hook to
+// install fakes or seed the generator between preparation and the run.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "engine/headless_host.h"
-#include "engine/messages.h"
-#include "engine/script_engine.h"
-#include "runner/script_source.h"
+#include "tests/core/engine_test_support.h"
 
 // What one expression gave: its value, @ERROR after it, and the message it reported (0: none).
 struct Outcome {
@@ -31,54 +27,37 @@ struct Outcome {
 
 class ScriptHarness {
  public:
-  // Called with each new engine before it runs: tests install fakes or seed the generator here.
+  // Called with the engine after each preparation, before the run.
   std::function<void(ScriptEngine&)> m_setUp;
 
-  // Runs the lines as one script and keeps the engine for reading globals.
-  void Run(const std::vector<std::string>& lines) {
-    m_engine.reset();
-    m_host = std::make_unique<HeadlessHost>();
-    m_source = std::make_unique<ScriptSource>(std::vector<std::string>{});
-    for (size_t i = 0; i < lines.size(); ++i) m_source->AddLine(lines[i], static_cast<int>(i) + 1, -1);
-    m_source->BuildLineArray();
-    m_engine = std::make_unique<ScriptEngine>(*m_source, *m_host);
-    if (m_engine->Prepare("test.txt") != 0) return;
-    if (m_setUp) m_setUp(*m_engine);
-    m_engine->Execute(1, true);
+  // Runs the lines as one script; true when no message was reported.
+  bool Run(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    if (!m_run.Load(text)) return false;
+    if (m_setUp) m_setUp(m_run.Engine());
+    m_run.Execute();
+    return !m_run.Engine().ErrorReported();
   }
 
   // Evaluates `expression` as "$r = expression" and reads @ERROR right after it.
   Outcome Eval(const std::string& expression) {
-    Run({"$r = " + expression, "$e = @ERROR"});
     Outcome outcome;
-    outcome.m_message = ReportedMessage();
-    if (outcome.m_message == 0) {
-      outcome.m_value = Global("R");
-      outcome.m_error = Global("E").AsInt();
+    if (Run({"$r = " + expression, "$e = @ERROR"})) {
+      outcome.m_value = m_run.Global("R");
+      outcome.m_error = m_run.Global("E").AsInt();
+    } else {
+      outcome.m_message = m_run.LastMessage();
     }
     return outcome;
   }
 
-  Variant Global(const std::string& upperName) const {
-    VariantPtr found = m_engine->Variables().Find(upperName);
-    return found ? *found : Variant();
-  }
-
-  // The number of the last reported message, 0 when none was reported.
-  int ReportedMessage() const {
-    if (m_host->Errors().empty()) return 0;
-    const std::string& box = m_host->Errors().back();
-    for (int number = 2; number <= kMessageCount; ++number) {
-      std::string text = std::string("Error: ") + MessageText(number);
-      if (box.size() >= text.size() && box.compare(box.size() - text.size(), text.size(), text) == 0) return number;
-    }
-    return -1;
-  }
+  Variant Global(const std::string& upperName) { return m_run.Global(upperName); }
+  // The number of the message the last run reported, 0 when it reported none.
+  int ReportedMessage() { return m_run.Engine().ErrorReported() ? m_run.LastMessage() : 0; }
 
  private:
-  std::unique_ptr<HeadlessHost> m_host;
-  std::unique_ptr<ScriptSource> m_source;
-  std::unique_ptr<ScriptEngine> m_engine;
+  ScriptRun m_run;
 };
 
 // One expression, the text of its value and the error value it leaves.
