@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "builtins/macros_services.h"
 #include "engine/variant.h"
 
 class ScriptEngine;
@@ -14,5 +15,8 @@ enum class MacroResult { kValue, kUnknown, kFailed };
 // Sets `value` to the macro's value. kUnknown: no such macro (the engine reports it);
 // kFailed: a message has already been reported.
 MacroResult ReadMacro(ScriptEngine& engine, const std::string& upperName, Variant& value);
+
+// The @OSVERSION text of a system version ("WIN_XP", "WIN_10", ...); "" when it is not known.
+std::string OsVersionName(const OsVersion& version);
 
 }  // namespace builtins
