@@ -1,0 +1,10 @@
+// Where the program finds its files: everything is resolved against the executable's own folder,
+// never against the current directory.
+#pragma once
+
+#include <string>
+
+// The full path of the running executable up to, not including, its last backslash.
+std::string ExeFolder();
+// The exe folder + "\script": where the robot files live.
+std::string ScriptFolder();

@@ -1,0 +1,135 @@
+// CMainDlg: the main window's start-up, run requests and quit.
+#include "app/main_dlg.h"
+
+#include "app/app_paths.h"
+#include "app/resource_text.h"
+#include "app/run_request.h"
+#include "app/tray_icon.h"
+#include "resource_ids.h"
+#include "robot/file_system.h"
+#include "robot/robot.h"
+
+namespace {
+
+constexpr UINT_PTR kRunAtStartTimer = 1027;
+constexpr UINT kTimerPeriodMs = 30;
+constexpr int kClientWidth = 683;
+constexpr int kClientHeight = 464;
+constexpr UINT kHelpDisplayTopic = 0;
+
+using HtmlHelpFunction = HWND(WINAPI*)(HWND, const char*, UINT, DWORD_PTR);
+
+// The system's help viewer, loaded on first use and kept for the process's life.
+HtmlHelpFunction HtmlHelpViewer() {
+  static HMODULE library = LoadLibraryA("hhctrl.ocx");
+  if (library == nullptr) return nullptr;
+  return reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA")));
+}
+
+}  // namespace
+
+void CMainDlg::SetRunAtStart(const std::string& robotName) {
+  m_runAtStart = true;
+  m_runAtStartName = robotName;
+}
+
+bool CMainDlg::Create(HINSTANCE instance) {
+  m_instance = instance;
+  return Dialog::Create(instance, IDD_MAIN, nullptr);
+}
+
+INT_PTR CMainDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+  case WM_RUN_SCHEDULED_ROBOT: return OnRunScheduledRobot(lParam);
+  default: return Dialog::HandleMessage(message, wParam, lParam);
+  }
+}
+
+bool CMainDlg::OnInitDialog() {
+  SetIcons();
+  SizeAndCentre();
+  if (m_runAtStart) SetTimer(Handle(), kRunAtStartTimer, kTimerPeriodMs, nullptr);
+  return true;
+}
+
+void CMainDlg::SetIcons() {
+  auto bigIcon = LoadImageA(m_instance, MAKEINTRESOURCEA(IDI_WINDOW), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                            GetSystemMetrics(SM_CYICON), LR_SHARED);
+  auto smallIcon = LoadImageA(m_instance, MAKEINTRESOURCEA(IDI_WINDOW), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                              GetSystemMetrics(SM_CYSMICON), LR_SHARED);
+  SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
+  SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+}
+
+void CMainDlg::SizeAndCentre() {
+  int width = kClientWidth + GetSystemMetrics(SM_CXFRAME) + 2 * GetSystemMetrics(SM_CXBORDER);
+  int height = kClientHeight + GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFRAME);
+  int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool CMainDlg::OnCommand(int id) {
+  if (id != IDCANCEL) return false;  // Esc
+  AskQuit();
+  return true;
+}
+
+bool CMainDlg::OnClose() {
+  AskQuit();
+  return true;
+}
+
+bool CMainDlg::OnTimer(UINT_PTR id) {
+  if (id != kRunAtStartTimer) return false;
+  // The run waits until the window has been shown once.
+  if (IsWindowVisible(Handle())) RunAtStart();
+  return true;
+}
+
+void CMainDlg::RunAtStart() {
+  KillTimer(Handle(), kRunAtStartTimer);
+  ShowWindow(Handle(), SW_HIDE);
+  RunRobotByName(m_runAtStartName);
+  HideAndQuit();
+}
+
+bool CMainDlg::OnRunScheduledRobot(LPARAM index) {
+  std::optional<std::string> name = RobotNameAtIndex(ScriptFolder(), static_cast<std::size_t>(index));
+  if (!name || name->empty()) {
+    ShowMessage(LoadResourceText(IDS_ROBOT_NOT_FOUND), MB_OK);
+    return true;
+  }
+  RunRobotByName(*name);
+  return true;
+}
+
+void CMainDlg::RunRobotByName(const std::string& name) {
+  m_currentRobotPath = RobotFilePath(ScriptFolder(), name);
+}
+
+void CMainDlg::AskQuit() {
+  if (ShowMessage(LoadResourceText(IDS_QUIT_QUESTION), MB_YESNO) == IDYES) HideAndQuit();
+}
+
+void CMainDlg::HideAndQuit() {
+  ShowWindow(Handle(), SW_HIDE);
+  if (m_trayIcon != nullptr) m_trayIcon->RemoveIcon();
+  Quit();
+}
+
+void CMainDlg::Quit() { PostQuitMessage(kQuitExitCode); }
+
+void CMainDlg::ShowActive() {
+  ShowWindow(Handle(), SW_SHOWNORMAL);
+  SetFocus(Handle());
+  SetForegroundWindow(Handle());
+}
+
+void CMainDlg::ShowHelp() {
+  std::string helpFile = JoinPath(ExeFolder(), "help.chm");
+  HtmlHelpFunction viewer = HtmlHelpViewer();
+  bool shown = GetFileAttributesA(helpFile.c_str()) != INVALID_FILE_ATTRIBUTES && viewer != nullptr &&
+               viewer(nullptr, helpFile.c_str(), kHelpDisplayTopic, 0) != nullptr;
+  if (!shown) ShowMessage(LoadResourceText(IDS_HELP_NOT_FOUND), MB_OK | MB_ICONERROR);
+}

@@ -1,0 +1,16 @@
+// Control ids of the main dialog (IDD_MAIN).
+#pragma once
+
+#define IDC_ROBOT_LIST 1001
+#define IDC_RUN_ROBOT 1002
+#define IDC_SCHEDULE 999
+#define IDC_OPTIONS 1003
+#define IDC_HELP_BUTTON 1004
+#define IDC_RECORD_ROBOT 1009
+#define IDC_EDIT_ROBOT 1006
+#define IDC_REMOVE_ROBOT 1007
+#define IDC_SHARE_ROBOT 1008
+#define IDC_FEEDBACK 1135
+#define IDC_TEST 1000
+#define IDC_ADD_ROBOT 1005
+#define IDC_UPDATE 1067

@@ -1,0 +1,19 @@
+// Resource ids shared by the resource script and the code: dialogs, menus, icons and strings.
+#pragma once
+
+// Dialog templates.
+#define IDD_MAIN 102
+#define IDD_ABOUT 130
+#define IDD_CONFIRM 209
+
+// Icons and menus.
+#define IDI_WINDOW 128
+#define IDM_TRAY 129
+#define IDI_TRAY 131
+
+// Strings. The first is the application title every message box carries.
+#define IDS_APP_TITLE 57344
+#define IDS_ROBOT_NOT_FOUND 200
+#define IDS_QUIT_QUESTION 201
+#define IDS_TRAY_TOOLTIP 202
+#define IDS_HELP_NOT_FOUND 203

@@ -1,0 +1,67 @@
+// The sandbox: a temporary copy of the programs with their own script folder.
+#include <atomic>
+#include <fstream>
+
+#include "driver.h"
+
+namespace driver {
+
+namespace {
+
+std::string TemporaryFolder() {
+  char base[MAX_PATH + 1] = {};
+  GetTempPathA(sizeof base, base);
+  static std::atomic<unsigned> counter{0};
+  return std::string(base) + "morvanta-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+         std::to_string(counter++);
+}
+
+void RemoveTree(const std::string& folder) {
+  WIN32_FIND_DATAA entry{};
+  HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = entry.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string path = folder + "\\" + name;
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(path);
+      } else {
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(path.c_str());
+      }
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+  }
+  RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
+std::string WindowsPath(const std::string& path) {
+  if (path.empty() || path[0] != '/') return path;
+  std::string result = "Z:" + path;
+  for (char& c : result) {
+    if (c == '/') c = '\\';
+  }
+  return result;
+}
+
+Sandbox::Sandbox(const std::string& binFolder, const std::vector<std::string>& programs)
+    : m_folder(TemporaryFolder()) {
+  m_ready = CreateDirectoryA(m_folder.c_str(), nullptr) && CreateDirectoryA(ScriptFolder().c_str(), nullptr);
+  std::string source = WindowsPath(binFolder);
+  for (const std::string& program : programs) {
+    m_ready = m_ready && CopyFileA((source + "\\" + program).c_str(), PathOf(program).c_str(), FALSE);
+  }
+}
+
+Sandbox::~Sandbox() { RemoveTree(m_folder); }
+
+bool Sandbox::WriteScriptFile(const std::string& name, const std::string& contents) const {
+  std::ofstream file(ScriptFolder() + "\\" + name, std::ios::binary);
+  file << contents;
+  return static_cast<bool>(file.flush());
+}
+
+}  // namespace driver
