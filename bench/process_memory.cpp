@@ -1,11 +1,12 @@
-// ReadProcessMemory from /proc/self/status.
+// SampleProcessMemory from /proc/self/status; the Windows build has its own in process_memory_win32.cpp.
 #include "process_memory.h"
 
+#ifndef _WIN32
 #include <fstream>
 #include <sstream>
 #include <string>
 
-ProcessMemory ReadProcessMemory() {
+ProcessMemory SampleProcessMemory() {
   ProcessMemory memory;
   std::ifstream status("/proc/self/status");
   std::string line;
@@ -19,3 +20,4 @@ ProcessMemory ReadProcessMemory() {
   }
   return memory;
 }
+#endif

@@ -9,4 +9,4 @@ struct ProcessMemory {
 };
 
 // Zeros when the system does not tell.
-ProcessMemory ReadProcessMemory();
+ProcessMemory SampleProcessMemory();

@@ -1,10 +1,10 @@
-// ReadProcessMemory from the process's working-set counters.
+// SampleProcessMemory from the process's working-set counters.
 #include "process_memory.h"
 
 #include <windows.h>
 #include <psapi.h>
 
-ProcessMemory ReadProcessMemory() {
+ProcessMemory SampleProcessMemory() {
   ProcessMemory memory;
   PROCESS_MEMORY_COUNTERS counters = {};
   counters.cb = sizeof counters;

@@ -17,7 +17,7 @@
 namespace {
 
 void PrintMemory(int run) {
-  const ProcessMemory memory = ReadProcessMemory();
+  const ProcessMemory memory = SampleProcessMemory();
   std::printf("after run %6d: current %8llu kB  peak %8llu kB\n", run,
               static_cast<unsigned long long>(memory.m_currentKb), static_cast<unsigned long long>(memory.m_peakKb));
   std::fflush(stdout);
