@@ -4,6 +4,10 @@
 // 2 for a usage error or an unreadable file.
 #include <cstdio>
 #include <fstream>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <string>
 #include <vector>
 
@@ -80,7 +84,7 @@ int Run(const Options& options) {
     return 2;
   }
   source.BuildLineArray();
-  std::unique_ptr<EngineHost> host = CreatePlatformHost();
+  std::unique_ptr<EngineHost> host = CreatePlatformHost(true);
   ScriptEngine engine(source, *host);
   if (!options.m_arguments.empty()) SetScriptArguments(engine, options.m_arguments);
   if (engine.Prepare(options.m_script) == 0) engine.Execute(1, true);
@@ -91,6 +95,11 @@ int Run(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // The same bytes as on every other system: no CR added before each line feed.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+#endif
   Options options;
   if (!ParseArguments(argc, argv, options)) {
     std::fprintf(stderr, "usage: morvanta-script [--dump-globals] SCRIPT [ARG...]\n");

@@ -67,7 +67,7 @@ uint32_t HeadlessHost::TimeSeed() {
 }
 
 #ifndef _WIN32
-std::unique_ptr<EngineHost> CreatePlatformHost() {
-  return std::make_unique<HeadlessHost>(HeadlessHost::Clock::kReal, true);
+std::unique_ptr<EngineHost> CreatePlatformHost(bool errorsToStandardError) {
+  return std::make_unique<HeadlessHost>(HeadlessHost::Clock::kReal, errorsToStandardError);
 }
 #endif

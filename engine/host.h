@@ -30,6 +30,7 @@ class EngineHost {
   virtual uint32_t TimeSeed() = 0;
 };
 
-// The platform's host: the Win32 host (real message pump, error box) on Windows, the headless
-// host with the real clock elsewhere. Errors go to `errorStream`-like output of that host.
-std::unique_ptr<EngineHost> CreatePlatformHost();
+// The platform's host: the Win32 host (real message pump) on Windows, the headless host with the
+// real clock elsewhere. Reported errors go to standard error when asked (console programs), else
+// to an error box where there is one.
+std::unique_ptr<EngineHost> CreatePlatformHost(bool errorsToStandardError);
