@@ -1,5 +1,6 @@
 // Small text helpers shared by the robot file readers and the action vocabulary: 8-bit ANSI text,
-// compared without regard to case in the ASCII range only, as the file formats require.
+// compared without regard to case in the ASCII range only, as the file formats require. Pure
+// functions; thread-safe.
 #pragma once
 
 #include <string>

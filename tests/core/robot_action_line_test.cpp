@@ -7,9 +7,9 @@
 namespace {
 
 struct Row {
-  const char* action;
-  const char* statement;
-  const char* shownAgain;  // nullptr: the action text comes back as it stands
+  const char* m_action;
+  const char* m_statement;
+  const char* m_shownAgain;  // nullptr: the action text comes back as it stands
 };
 
 const Row kRows[] = {
@@ -64,8 +64,8 @@ const Row kRows[] = {
 
 TEST(ActionLineTest, EveryRowTranslatesBothWaysWithAndWithoutAnnotations) {
   const struct {
-    const char* action;
-    const char* statement;
+    const char* m_action;
+    const char* m_statement;
   } annotations[] = {
       {"", ""},
       {" At Win [3]", "-> At Win [3]"},
@@ -74,9 +74,9 @@ TEST(ActionLineTest, EveryRowTranslatesBothWaysWithAndWithoutAnnotations) {
   };
   for (const Row& row : kRows) {
     for (const auto& annotation : annotations) {
-      const std::string action = std::string(row.action) + annotation.action;
-      const std::string statement = std::string(row.statement) + annotation.statement;
-      const std::string shown = std::string(row.shownAgain ? row.shownAgain : row.action) + annotation.action;
+      const std::string action = std::string(row.m_action) + annotation.m_action;
+      const std::string statement = std::string(row.m_statement) + annotation.m_statement;
+      const std::string shown = std::string(row.m_shownAgain ? row.m_shownAgain : row.m_action) + annotation.m_action;
       EXPECT_EQ(ActionTextToScript(action), statement) << action;
       EXPECT_EQ(ScriptToActionText(statement), shown) << statement;
       EXPECT_EQ(ActionTextToScript(shown), statement) << shown;
@@ -86,8 +86,8 @@ TEST(ActionLineTest, EveryRowTranslatesBothWaysWithAndWithoutAnnotations) {
 
 TEST(ActionLineTest, WaitsAreClampedToAPositive32BitCount) {
   const struct {
-    const char* action;
-    const char* statement;
+    const char* m_action;
+    const char* m_statement;
   } cases[] = {
       {"Wait 60001", "WAITLONG(60001)"},
       {"Wait 35791 minutes", "WAITLONG(2147460000)"},
@@ -99,13 +99,13 @@ TEST(ActionLineTest, WaitsAreClampedToAPositive32BitCount) {
       {"Wait seconds", "WAIT(0)"},
       {"Wait", "WAIT(0)"},
   };
-  for (const auto& c : cases) EXPECT_EQ(ActionTextToScript(c.action), c.statement) << c.action;
+  for (const auto& c : cases) EXPECT_EQ(ActionTextToScript(c.m_action), c.m_statement) << c.m_action;
 }
 
 TEST(ActionLineTest, TextOutsideTheVocabularyKeepsOnlyItsAnnotations) {
   const struct {
-    const char* input;
-    const char* output;
+    const char* m_input;
+    const char* m_output;
   } toScript[] = {
       {"", ""},
       {"Click the mouse", ""},
@@ -114,10 +114,10 @@ TEST(ActionLineTest, TextOutsideTheVocabularyKeepsOnlyItsAnnotations) {
       {"Jump=> [remove on faster speed]", "=> [remove on faster speed]"},
       {"Mouse Left Up At Win [2", "MouseUp(\"left\")"},  // no "]": the text is no annotation
   };
-  for (const auto& c : toScript) EXPECT_EQ(ActionTextToScript(c.input), c.output) << c.input;
+  for (const auto& c : toScript) EXPECT_EQ(ActionTextToScript(c.m_input), c.m_output) << c.m_input;
   const struct {
-    const char* input;
-    const char* output;
+    const char* m_input;
+    const char* m_output;
   } toAction[] = {
       {"mouseclick(\"left\", 1)", ""},
       {"x = 1", ""},
@@ -125,7 +125,7 @@ TEST(ActionLineTest, TextOutsideTheVocabularyKeepsOnlyItsAnnotations) {
       {"Beep()-> At Win [0]", " At Win [0]"},
       {"MouseClick(\"middle\", 1)", "Mouse Middle Click"},
   };
-  for (const auto& c : toAction) EXPECT_EQ(ScriptToActionText(c.input), c.output) << c.input;
+  for (const auto& c : toAction) EXPECT_EQ(ScriptToActionText(c.m_input), c.m_output) << c.m_input;
   EXPECT_EQ(ActionTextToScript("Mouse Middle Click"), "");
 }
 
@@ -133,8 +133,8 @@ TEST(ActionLineTest, TextOutsideTheVocabularyKeepsOnlyItsAnnotations) {
 // (the sanitizers watch every case).
 TEST(ActionLineTest, MalformedTextInsideARowGivesADefinedResult) {
   const struct {
-    const char* input;
-    const char* output;
+    const char* m_input;
+    const char* m_output;
   } toScript[] = {
       {"Key Press ", "KeySend(\"\",\"\",\"\",\"\", 1)"},
       {"Key Press", ""},
@@ -155,7 +155,7 @@ TEST(ActionLineTest, MalformedTextInsideARowGivesADefinedResult) {
       {"Switch to TAG", "GOTO $"},
       {"Input text", "Send(\"\")"},
   };
-  for (const auto& c : toScript) EXPECT_EQ(ActionTextToScript(c.input), c.output) << c.input;
+  for (const auto& c : toScript) EXPECT_EQ(ActionTextToScript(c.m_input), c.m_output) << c.m_input;
   const char* toAction[] = {"MouseClick(",   "MouseClick(\"",   "MouseDoubleClick(", "MouseWheel(",
                             "MouseDown(",    "MouseMove(",      "MouseRelativeMove(", "KeySend(",
                             "KeySend(\"\"",  "KeyUp(\"\",",     "KeyDown(\"\",\"\",\"\",\"", "WAIT(",
@@ -166,6 +166,17 @@ TEST(ActionLineTest, MalformedTextInsideARowGivesADefinedResult) {
     SCOPED_TRACE(statement);
     ScriptToActionText(statement);
     ScriptToActionText(std::string(statement) + "-> At Win [1]=> [remove on faster speed]");
+  }
+  // Every row and annotation cut after every character: whatever comes out, nothing reads past the
+  // text's end (the sanitizers watch) and nothing throws.
+  for (const Row& row : kRows) {
+    for (const std::string& full : {std::string(row.m_action) + " At Win [1]=> [remove on faster speed]",
+                                   std::string(row.m_statement) + "-> At Win [1]=> [remove on faster speed]"}) {
+      for (std::size_t length = 0; length <= full.size(); ++length) {
+        EXPECT_NO_THROW(ActionTextToScript(full.substr(0, length))) << full.substr(0, length);
+        EXPECT_NO_THROW(ScriptToActionText(full.substr(0, length))) << full.substr(0, length);
+      }
+    }
   }
   EXPECT_EQ(ScriptToActionText("If CheckColor(1,2,300,-4,x,9) Then"),
             "If color at (1, 2) Approximately equal to #FF0000, Then");

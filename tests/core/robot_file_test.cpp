@@ -80,24 +80,24 @@ TEST_F(RobotFileTest, SaveWritesExactBytesAndLoadReadsThemBack) {
 
 TEST_F(RobotFileTest, NoRecWinSectionWithoutEntriesAndSpeedValuesMapBothWays) {
   struct Case {
-    const char* stored;
-    int speed;
-    const char* written;
+    const char* m_stored;
+    int m_speed;
+    const char* m_written;
   };
   const Case cases[] = {{"1", kOriginalSpeed, "1"}, {"0", kFasterSpeed, "0"}, {"2", kThirdSpeed, "2"},
                         {"7", kOriginalSpeed, "1"}, {"", kOriginalSpeed, "1"}, {"00", kOriginalSpeed, "1"}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.stored);
+    SCOPED_TRACE(c.m_stored);
     WriteFile("r.txt", CrLf({"[General]", "Name=r", "StartKey=", "EndKey=", "Description=", "Enable=0",
                              "RepeatOption=1", "RepeatTimes=1"}) +
-                           "OriginalSpeed=" + c.stored + "\r\n" + CrLf({"[Script]", "WAIT 1"}));
+                           "OriginalSpeed=" + c.m_stored + "\r\n" + CrLf({"[Script]", "WAIT 1"}));
     Robot robot;
     ASSERT_TRUE(robot.Load(PathOf("r.txt")));
-    EXPECT_EQ(robot.m_speedOption, c.speed);
+    EXPECT_EQ(robot.m_speedOption, c.m_speed);
     ASSERT_TRUE(robot.Save(Folder()));
     EXPECT_EQ(ReadFile("r.txt"), CrLf({"[General]", "Name=r", "StartKey=", "EndKey=", "Description=",
                                        "Enable=0", "RepeatOption=1", "RepeatTimes=1"}) +
-                                     "OriginalSpeed=" + c.written + "\r\n" +
+                                     "OriginalSpeed=" + c.m_written + "\r\n" +
                                      CrLf({"UseSimilarWin=0", "UseRecWin=0", "[Script]", "WAIT 1"}));
   }
 }
@@ -105,13 +105,13 @@ TEST_F(RobotFileTest, NoRecWinSectionWithoutEntriesAndSpeedValuesMapBothWays) {
 // Files as other versions, other tools or damage leave them; each loads without a crash.
 TEST_F(RobotFileTest, PartialAndOddFilesLoadPositionally) {
   struct Case {
-    const char* label;
-    std::string text;
-    bool ok;
-    std::string name, startKey, description;
-    int useSimilarWin, useRecWin;
-    std::vector<std::string> script;
-    std::size_t entries;
+    const char* m_label;
+    std::string m_text;
+    bool m_ok;
+    std::string m_name, m_startKey, m_description;
+    int m_useSimilarWin, m_useRecWin;
+    std::vector<std::string> m_script;
+    std::size_t m_entries;
   };
   const std::string general = CrLf({"[General]", "Name=Other", "StartKey=F2", "EndKey=F3",
                                     "Description=d", "Enable=1", "RepeatOption=0", "RepeatTimes=2",
@@ -145,20 +145,20 @@ TEST_F(RobotFileTest, PartialAndOddFilesLoadPositionally) {
        {}, 0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.label);
-    WriteFile("odd.txt", c.text);
+    SCOPED_TRACE(c.m_label);
+    WriteFile("odd.txt", c.m_text);
     Robot robot;
     robot.m_scriptLines = {"left over"};
     const LoadResult result = robot.Load(PathOf("odd.txt"));
-    EXPECT_EQ(static_cast<bool>(result), c.ok);
-    EXPECT_EQ(result.m_message, c.ok ? "" : "Failed to load robot");
-    EXPECT_EQ(robot.m_name, c.name);
-    EXPECT_EQ(robot.m_startKey, c.startKey);
-    EXPECT_EQ(robot.m_description, c.description);
-    EXPECT_EQ(robot.m_useSimilarWin, c.useSimilarWin);
-    EXPECT_EQ(robot.m_useRecWin, c.useRecWin);
-    EXPECT_EQ(robot.m_scriptLines, c.script);
-    EXPECT_EQ(robot.m_recWinEntries.size(), c.entries);
+    EXPECT_EQ(static_cast<bool>(result), c.m_ok);
+    EXPECT_EQ(result.m_message, c.m_ok ? "" : "Failed to load robot");
+    EXPECT_EQ(robot.m_name, c.m_name);
+    EXPECT_EQ(robot.m_startKey, c.m_startKey);
+    EXPECT_EQ(robot.m_description, c.m_description);
+    EXPECT_EQ(robot.m_useSimilarWin, c.m_useSimilarWin);
+    EXPECT_EQ(robot.m_useRecWin, c.m_useRecWin);
+    EXPECT_EQ(robot.m_scriptLines, c.m_script);
+    EXPECT_EQ(robot.m_recWinEntries.size(), c.m_entries);
   }
 }
 
@@ -234,12 +234,12 @@ TEST_F(RobotFileTest, AwkwardNamesSaveAndLoadUnderTheirOwnName) {
 
 TEST(RobotPathTest, BaseNameIsBetweenLastSeparatorAndLastDot) {
   struct Case {
-    const char* path;
-    const char* base;
+    const char* m_path;
+    const char* m_base;
   };
   const Case cases[] = {{"C:\\x\\script\\My Robot.txt", "My Robot"}, {"/tmp/a.b.txt", "a.b"},
                         {"noext", "noext"}, {"dir.d\\file", "file"}, {"", ""}, {"C:\\x\\", ""}};
-  for (const Case& c : cases) EXPECT_EQ(BaseNameOfPath(c.path), c.base) << c.path;
+  for (const Case& c : cases) EXPECT_EQ(BaseNameOfPath(c.m_path), c.m_base) << c.m_path;
 }
 
 using RobotStoreTest = TempFolderTest;

@@ -9,15 +9,15 @@ namespace {
 
 TEST(KeyNamesTest, NamesAndCodesPairBothWays) {
   const struct {
-    int code;
-    const char* name;
+    int m_code;
+    const char* m_name;
   } cases[] = {{1, "<MouseLeft>"}, {13, "<Enter>"}, {29, "<NonCovert>"}, {48, "0"},        {57, "9"},
                {65, "A"},          {90, "Z"},       {91, "<L Win>"},    {100, "<4>"},       {101, "<5>"},
                {106, "<*>"},       {109, "<->"},    {111, "</>"},       {135, "<F24>"},     {186, ";"},
                {188, ","},         {192, "`"},      {220, "\\"},        {222, "'"},         {254, "<OemClear>"}};
   for (const auto& c : cases) {
-    EXPECT_EQ(KeyNameToCode(c.name), c.code) << c.name;
-    EXPECT_EQ(KeyCodeToName(c.code), c.name) << c.code;
+    EXPECT_EQ(KeyNameToCode(c.m_name), c.m_code) << c.m_name;
+    EXPECT_EQ(KeyCodeToName(c.m_code), c.m_name) << c.m_code;
   }
 }
 
@@ -42,15 +42,15 @@ TEST(KeyNamesTest, UnknownNamesGiveTheNineKeyAndUnknownCodesNoName) {
 
 TEST(KeyNamesTest, HotkeyTextsTakeTheirLongestModifierPrefix) {
   const struct {
-    const char* text;
-    const char* keyString;
+    const char* m_text;
+    const char* m_keyString;
   } cases[] = {
       {"Ctrl + Shift + Alt + M", "^+!M"}, {"Ctrl + Shift + <F2>", "^+<F2>"}, {"Ctrl + Alt + <Del>", "^!<Del>"},
       {"Shift + Alt + 1", "+!1"},         {"Ctrl + A", "^A"},                {"Shift + <F5>", "+<F5>"},
       {"Alt + <Pause>", "!<Pause>"},      {"<F5>", "<F5>"},                  {"", ""},
       {"Ctrl + ", "^"},                   {"ctrl + A", "ctrl + A"},          {"Alt + Ctrl + B", "!Ctrl + B"},
   };
-  for (const auto& c : cases) EXPECT_EQ(HotkeyTextToKeyString(c.text), c.keyString) << c.text;
+  for (const auto& c : cases) EXPECT_EQ(HotkeyTextToKeyString(c.m_text), c.m_keyString) << c.m_text;
 }
 
 }  // namespace

@@ -64,10 +64,10 @@ class RobotRunnerTest : public TempFolderTest {
 
 TEST_F(RobotRunnerTest, RepeatCountsAndEndingsDecideThePasses) {
   struct Case {
-    const char* label;
-    int repeatOption, repeatTimes;
-    std::function<bool(RobotRunnerTest&, int)> onPass;
-    int passes;
+    const char* m_label;
+    int m_repeatOption, m_repeatTimes;
+    std::function<bool(RobotRunnerTest&, int)> m_onPass;
+    int m_passes;
   };
   const Case cases[] = {
       {"three times", 0, 3, nullptr, 3},
@@ -87,12 +87,12 @@ TEST_F(RobotRunnerTest, RepeatCountsAndEndingsDecideThePasses) {
       {"until quit", 1, 0, [](RobotRunnerTest& t, int pass) { return !(t.m_engine.m_quit = pass == 2); }, 2},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.label);
+    SCOPED_TRACE(c.m_label);
     m_engine.m_passes = 0;
     m_engine.m_quit = false;
-    m_engine.m_onPass = c.onPass ? [this, &c](int pass) { return c.onPass(*this, pass); } : std::function<bool(int)>();
-    EXPECT_TRUE(m_runner.RunRobotFile(SaveRobot(c.repeatOption, c.repeatTimes)));
-    EXPECT_EQ(m_engine.m_passes, c.passes);
+    m_engine.m_onPass = c.m_onPass ? [this, &c](int pass) { return c.m_onPass(*this, pass); } : std::function<bool(int)>();
+    EXPECT_TRUE(m_runner.RunRobotFile(SaveRobot(c.m_repeatOption, c.m_repeatTimes)));
+    EXPECT_EQ(m_engine.m_passes, c.m_passes);
     EXPECT_FALSE(m_runner.IsRunning());
     EXPECT_EQ(m_source.LineCount(), 0);  // the store is emptied after every run
   }

@@ -16,8 +16,8 @@ std::vector<std::string> Lines(const ScriptSource& source) {
 
 TEST(ScriptSourceTest, EmptyAndCommentLinesGiveWayToTheNextLine) {
   struct Case {
-    std::vector<std::string> added;
-    std::vector<std::string> stored;
+    std::vector<std::string> m_added;
+    std::vector<std::string> m_stored;
   };
   const Case cases[] = {
       {{"a", "", "b"}, {"a", "b"}},
@@ -29,9 +29,9 @@ TEST(ScriptSourceTest, EmptyAndCommentLinesGiveWayToTheNextLine) {
   };
   for (const Case& c : cases) {
     ScriptSource source(kNoIncludeFolders);
-    for (std::size_t i = 0; i < c.added.size(); ++i) source.AddLine(c.added[i], static_cast<int>(i) + 1, 0);
+    for (std::size_t i = 0; i < c.m_added.size(); ++i) source.AddLine(c.m_added[i], static_cast<int>(i) + 1, 0);
     source.BuildLineArray();
-    EXPECT_EQ(Lines(source), c.stored);
+    EXPECT_EQ(Lines(source), c.m_stored);
   }
 }
 
@@ -81,8 +81,8 @@ TEST(ScriptSourceTest, RelativeFilesAreStoredWithTheirFullPath) {
 
 TEST(IncludeFoldersTest, InstallFolderComesFirstThenTheListedOnes) {
   struct Case {
-    std::optional<std::string> installDir, includeList;
-    std::vector<std::string> folders;
+    std::optional<std::string> m_installDir, m_includeList;
+    std::vector<std::string> m_folders;
   };
   const Case cases[] = {
       {std::nullopt, std::nullopt, {"Include\\"}},
@@ -91,7 +91,7 @@ TEST(IncludeFoldersTest, InstallFolderComesFirstThenTheListedOnes) {
       {std::nullopt, "D:\\a;D:\\b\\", {"Include\\", "D:\\a\\", "D:\\b\\"}},
       {std::nullopt, "D:\\a;;E:\\c;", {"Include\\", "D:\\a\\", "", "E:\\c\\", ""}},
   };
-  for (const Case& c : cases) EXPECT_EQ(BuildIncludeFolders(c.installDir, c.includeList), c.folders);
+  for (const Case& c : cases) EXPECT_EQ(BuildIncludeFolders(c.m_installDir, c.m_includeList), c.m_folders);
   EXPECT_EQ(ScriptSource().IncludeFolders(), std::vector<std::string>{"Include\\"});
 }
 
