@@ -55,6 +55,12 @@ build_native() {
   cmake --build "$BUILD/native" -j "$JOBS"
 }
 
+# The libFuzzer targets over the portable core, built with clang under ASan and UBSan.
+build_fuzz() {
+  CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD/fuzz" -DCMAKE_BUILD_TYPE=Debug -DMORVANTA_FUZZ=ON >/dev/null
+  cmake --build "$BUILD/fuzz" -j "$JOBS"
+}
+
 # build_windows TREE [TARGET...]: TREE is win32 (i686) or win64 (x86_64); no targets builds all.
 build_windows() {
   local tree=$1 arch=i686 targets=()
