@@ -59,9 +59,28 @@ int ScriptEngine::ExecuteAssignment(const TokenView& tokens, Pos pos) {
   }
   if (!tokens[pos].Is(TokenKind::kEqual)) return ReportError(28, tokens[pos].m_column);
   ++pos;
+  if (IsAppendToItself(tokens, pos, name)) return AppendInPlace(tokens, pos + 2, *target);
   Variant value;
   if (EvaluateExpression(tokens, pos, value) != 0 || ExpectEnd(tokens, pos) != 0) return 1;
   *target = std::move(value);
+  return 0;
+}
+
+// "$s = $s & x" with x a literal or a plain variable: appending to the text in place gives the
+// same value, without copying a long text at every step of a loop that builds it.
+bool ScriptEngine::IsAppendToItself(const TokenView& tokens, Pos pos, const Token& name) const {
+  const Token& operand = tokens[pos + 2];
+  bool simple = operand.Is(TokenKind::kLiteral) ||
+                (operand.Is(TokenKind::kVariable) && !tokens[pos + 3].Is(TokenKind::kLeftBracket));
+  return simple && tokens[pos].Is(TokenKind::kVariable) && tokens[pos].m_key == name.m_key &&
+         !tokens[pos + 1].Is(TokenKind::kLeftBracket) && tokens[pos + 1].Is(TokenKind::kConcat) &&
+         tokens[pos + 3].IsEnd();
+}
+
+int ScriptEngine::AppendInPlace(const TokenView& tokens, Pos pos, Variant& target) {
+  Variant operand;
+  if (EvaluateOperand(tokens, pos, operand) != 0) return 1;
+  target.Concat(operand);
   return 0;
 }
 

@@ -14,7 +14,12 @@ class Win32Host : public EngineHost {
  public:
   explicit Win32Host(bool errorsToStandardError) : m_errorsToStandardError(errorsToStandardError) {}
 
+  // Taking messages costs a round trip to the window system; between statements a few
+  // milliseconds of delay are not noticed, so the queue is looked at most every 5 ms.
   bool PumpMessages(std::vector<int>& hotkeyIds) override {
+    DWORD now = GetTickCount();
+    if (now - m_lastPump < 5) return false;
+    m_lastPump = now;
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_QUIT) {
@@ -70,6 +75,7 @@ class Win32Host : public EngineHost {
 
  private:
   bool m_errorsToStandardError;
+  DWORD m_lastPump = GetTickCount() - 5;
   std::set<int> m_registered;
 };
 

@@ -205,6 +205,8 @@ class ScriptEngine {
   int ResolveElement(const TokenView& tokens, Pos& pos, Variant& array, int column, VariantPtr& element);
   int ReadSubscripts(const TokenView& tokens, Pos& pos, std::vector<int>& subscripts);
   int ExecuteAssignment(const TokenView& tokens, Pos pos);
+  bool IsAppendToItself(const TokenView& tokens, Pos pos, const Token& name) const;
+  int AppendInPlace(const TokenView& tokens, Pos pos, Variant& target);
   int ExecuteDeclaration(const TokenView& tokens, Pos pos);
   int DeclareItem(const TokenView& tokens, Pos& pos, VariableTable::Mode mode, bool reDim);
   int DeclareArray(const TokenView& tokens, Pos& pos, Variant& variable, bool reDim);

@@ -168,6 +168,8 @@ const FlowCase kFlowCases[] = {
     {"DimInFunctionFindsGlobal", "$x = 1\nf()\nFunc f()\nDim $x = 5\nEndFunc", {{"X", "5"}}},
     {"CaseInsensitiveNames", "$Abc = 1\n$aBC = $ABC + 1", {{"ABC", "2"}}},
     {"NewVariableIsEmptyText", "$x = $x & 1", {{"X", "1"}}},
+    {"AppendToItself", "$s = 1\n$s = $s & 2\n$t = \"a\"\n$t = $t & $t\n$u = 5\n$u = $u & 1 + 1",
+     {{"S", "12"}, {"T", "aa"}, {"U", "52"}}},
     {"ReDimKeepsCommonElements", "Dim $a[2][3]\n$a[1][2] = 9\nReDim $a[3][3]\n$k = $a[1][2]\n"
      "ReDim $a[6]\n$e = $a[1] & \"|\"", {{"K", "9"}, {"E", "0|"}}},
     {"ArrayCopyIsDeep", "Dim $a[2]\n$a[0] = 1\n$b = $a\n$b[0] = 2\n$r = $a[0] & $b[0]", {{"R", "12"}}},

@@ -1,0 +1,3 @@
+s = ""
+for i in range(200000):
+    s = s + "x"
