@@ -5,6 +5,7 @@
 #include "app/resource_text.h"
 #include "app/run_request.h"
 #include "app/tray_icon.h"
+#include "main_dlg_ids.h"
 #include "resource_ids.h"
 #include "robot/file_system.h"
 #include "robot/robot.h"
@@ -46,6 +47,7 @@ INT_PTR CMainDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool CMainDlg::OnInitDialog() {
+  m_runs = std::make_unique<RobotRuns>(Handle());
   SetIcons();
   SizeAndCentre();
   if (m_runAtStart) SetTimer(Handle(), kRunAtStartTimer, kTimerPeriodMs, nullptr);
@@ -70,9 +72,11 @@ void CMainDlg::SizeAndCentre() {
 }
 
 bool CMainDlg::OnCommand(int id) {
-  if (id != IDCANCEL) return false;  // Esc
-  AskQuit();
-  return true;
+  switch (id) {
+  case IDCANCEL: AskQuit(); return true;  // Esc
+  case IDC_TEST: m_runs->RunScriptFile({}); return true;  // the hidden "Run Script:" command
+  default: return false;
+  }
 }
 
 bool CMainDlg::OnClose() {
@@ -105,7 +109,9 @@ bool CMainDlg::OnRunScheduledRobot(LPARAM index) {
 }
 
 void CMainDlg::RunRobotByName(const std::string& name) {
+  if (m_runs->IsRunning()) return;  // runs never nest, and the current robot stays current
   m_currentRobotPath = RobotFilePath(ScriptFolder(), name);
+  m_runs->RunByName(name);
 }
 
 void CMainDlg::AskQuit() {

@@ -5,9 +5,11 @@
 // application object keeps alive longer. User-interface thread only.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "app/dialog.h"
+#include "app/robot_runs.h"
 
 class CTrayIcon;
 
@@ -45,7 +47,7 @@ private:
   void SetIcons();
   void SizeAndCentre();
   // Where every run of this window goes: hands the robot to the runner, which refuses a run while
-  // another is in progress. Until the runner is wired in, a run request ends here.
+  // another is in progress.
   void RunRobotByName(const std::string& name);
 
   HINSTANCE m_instance = nullptr;
@@ -53,4 +55,6 @@ private:
   bool m_runAtStart = false;
   std::string m_runAtStartName;
   std::string m_currentRobotPath;
+  // Created with the window, which owns its message boxes.
+  std::unique_ptr<RobotRuns> m_runs;
 };

@@ -8,56 +8,24 @@
 #include "app/tray_icon.h"
 #include "driver/driver.h"
 #include "res/tray_menu_ids.h"
+#include "wine/app_fixture.h"
 
 namespace {
 
-constexpr DWORD kExitCode = 18;
 constexpr char kNotFound[] = "Can not find the robot scheduled to run.";
 constexpr char kQuitQuestion[] =
     "You will not be able to run robots by hotkey if you quit Morvanta.\nYou can run Morvanta in system tray "
     "by right click tray icon and select 'Hide Morvanta'.\n\nAre you sure you want to quit Morvanta?";
 
-std::string RobotFile(const std::string& name) {
-  return "[General]\r\nName=" + name +
-         "\r\nStartKey=\r\nEndKey=\r\nDescription=\r\nEnable=0\r\nRepeatOption=0\r\nRepeatTimes=1\r\n"
-         "OriginalSpeed=1\r\nUseSimilarWin=0\r\nUseRecWin=0\r\n[Script]\r\nWAIT(10)\r\n";
-}
-
-class AppStartup : public testing::Test {
+class AppStartup : public AppFixture {
 protected:
   void SetUp() override {
-    ASSERT_TRUE(m_sandbox.Ready());
+    AppFixture::SetUp();
+    // Robots whose one statement needs no built-in: they run cleanly.
     for (const char* name : {"Alpha", "Hello World", "Zulu"}) {
-      ASSERT_TRUE(m_sandbox.WriteScriptFile(std::string(name) + ".txt", RobotFile(name)));
+      ASSERT_TRUE(m_sandbox.WriteScriptFile(std::string(name) + ".txt", RobotFile(name, {"$x = 1"})));
     }
   }
-
-  driver::Process Start(const std::string& arguments) {
-    return driver::Process::Start(m_sandbox.PathOf("morvanta.exe"), arguments);
-  }
-
-  // The first instance, started without arguments, with its main window shown.
-  void StartFirst() {
-    m_first = std::make_unique<driver::Process>(Start(""));
-    ASSERT_TRUE(m_first->Valid());
-    m_main = driver::WaitForWindow({"Morvanta", "#32770", m_first->Id(), true});
-    ASSERT_NE(m_main, nullptr);
-    m_tray = driver::FindChildByClass(m_main, "MorvantaTrayWnd");
-    ASSERT_NE(m_tray, nullptr);
-  }
-
-  void TrayCommand(int id) { ASSERT_TRUE(driver::Post(m_tray, WM_COMMAND, id, 0)); }
-
-  void ExpectQuitsNormally(const driver::Process& process) {
-    std::optional<DWORD> code = process.WaitForExit();
-    ASSERT_TRUE(code.has_value()) << "still running";
-    EXPECT_EQ(*code, kExitCode);
-  }
-
-  driver::Sandbox m_sandbox{MORVANTA_BIN_DIR, {"morvanta.exe"}};
-  std::unique_ptr<driver::Process> m_first;
-  HWND m_main = nullptr;
-  HWND m_tray = nullptr;
 };
 
 TEST_F(AppStartup, TrayShowsHidesAndExitsWithoutAsking) {
