@@ -2,6 +2,7 @@
 #include "app/main_dlg.h"
 
 #include "app/app_paths.h"
+#include "app/robot_hotkeys.h"
 #include "app/resource_text.h"
 #include "app/run_request.h"
 #include "app/tray_icon.h"
@@ -35,19 +36,27 @@ void CMainDlg::SetRunAtStart(const std::string& robotName) {
 
 bool CMainDlg::Create(HINSTANCE instance) {
   m_instance = instance;
+  m_run = std::make_unique<RobotRunEnvironment>(
+      ScriptFolder(), [this](const std::string& text) { ShowMessage(text, MB_OK); });
   return Dialog::Create(instance, IDD_MAIN, nullptr);
 }
 
 INT_PTR CMainDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
   case WM_RUN_SCHEDULED_ROBOT: return OnRunScheduledRobot(lParam);
+  case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+  case WM_HOTKEY: OnHotkey(static_cast<int>(wParam)); return TRUE;
   default: return Dialog::HandleMessage(message, wParam, lParam);
   }
 }
 
 bool CMainDlg::OnInitDialog() {
   SetIcons();
+  SetUpControls();
   SizeAndCentre();
+  SetUpRobotList();
+  ReloadRobots();
+  RegisterReservedHotkeys(Handle(), m_hotkeyIds);
   if (m_runAtStart) SetTimer(Handle(), kRunAtStartTimer, kTimerPeriodMs, nullptr);
   return true;
 }
@@ -70,7 +79,7 @@ void CMainDlg::SizeAndCentre() {
 }
 
 bool CMainDlg::OnCommand(int id) {
-  if (id != IDCANCEL) return false;  // Esc
+  if (id != IDCANCEL) return OnRobotCommand(id);  // Esc
   AskQuit();
   return true;
 }
@@ -105,7 +114,15 @@ bool CMainDlg::OnRunScheduledRobot(LPARAM index) {
 }
 
 void CMainDlg::RunRobotByName(const std::string& name) {
-  m_currentRobotPath = RobotFilePath(ScriptFolder(), name);
+  if (m_run->Runner().IsRunning()) return;
+  m_currentRobotPath = FindRobotFile(ScriptFolder(), name);
+  m_run->Runner().RunRobotByName(name);
+}
+
+void CMainDlg::RunRobotFile(const std::string& path) {
+  if (m_run->Runner().IsRunning()) return;
+  m_currentRobotPath = path;
+  m_run->Runner().RunRobotFile(path);
 }
 
 void CMainDlg::AskQuit() {
@@ -118,7 +135,11 @@ void CMainDlg::HideAndQuit() {
   Quit();
 }
 
-void CMainDlg::Quit() { PostQuitMessage(kQuitExitCode); }
+void CMainDlg::Quit() {
+  // The reserved keys end with the process.
+  UnregisterAllEnabled(Handle(), m_hotkeyIds, m_store);
+  PostQuitMessage(kQuitExitCode);
+}
 
 void CMainDlg::ShowActive() {
   ShowWindow(Handle(), SW_SHOWNORMAL);

@@ -1,13 +1,19 @@
-// CMainDlg: the program's main window, the modeless dialog titled "Morvanta". It receives run
-// requests (from the command line and from a second instance) and carries out the quit.
+// CMainDlg: the program's main window, the modeless dialog titled "Morvanta". It shows the robots
+// of the script folder with their commands, owns the robot store and the robots' hotkeys, hands
+// runs to the runner, receives run requests (from the command line and from a second instance)
+// and carries out the quit.
 //
 // Created on the heap and owned by the application object; it borrows the tray icon, which the
 // application object keeps alive longer. User-interface thread only.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "app/dialog.h"
+#include "app/robot_run_environment.h"
+#include "robot/robot_hotkeys.h"
+#include "robot/robot_store.h"
 
 class CTrayIcon;
 
@@ -29,6 +35,13 @@ public:
   void Quit();
   // Opens help.chm from the exe folder, or says where help can be found.
   void ShowHelp();
+  // Rebuilds the store and the list from the script folder; enabled robots are registered.
+  void ReloadRobots();
+  // The editor's conflict checks: each shows its message and returns false on a conflict.
+  bool IsStartKeyFree(const std::string& hotkeyText);
+  bool IsEndKeyFree(const std::string& hotkeyText);
+  // Adds a robot in the editor without recording (the Options dialog's "Start").
+  void AddRobot();
 
 protected:
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -38,6 +51,29 @@ protected:
   bool OnClose() override;
 
 private:
+  // The robot list and its commands (main_dlg_robots.cpp).
+  void SetUpControls();
+  void SetUpRobotList();
+  void AddRobotRow(const Robot& robot);
+  void SetRowTexts(int row, const Robot& robot);
+  int SelectedRow() const;
+  std::string RowName(int row) const;
+  bool OnRobotCommand(int id);
+  bool OnNotify(const NMHDR& header);
+  void OnRowCheckChanged(int row, bool ticked);
+  void OnRunRobot();
+  void OnOptions();
+  void OnRemoveRobot();
+  void RemoveRobotAt(int row);
+  void OnNotBuilt(const char* what);
+  void RunRobotFile(const std::string& path);
+  void ShowLoadProblems(const std::vector<std::string>& messages);
+
+  // Hotkeys (main_dlg_hotkeys.cpp).
+  void OnHotkey(int id);
+  void RegisterRobotKeys(const Robot& robot);
+  void UnregisterRobotKeys(const Robot& robot);
+
   bool OnRunScheduledRobot(LPARAM index);
   void RunAtStart();
   void AskQuit();
@@ -53,4 +89,11 @@ private:
   bool m_runAtStart = false;
   std::string m_runAtStartName;
   std::string m_currentRobotPath;
+  std::unique_ptr<RobotRunEnvironment> m_run;
+  RobotStore m_store;
+  HotkeyIds m_hotkeyIds;
+  bool m_busy = false;           // an editor opened from this window is open
+  bool m_stopRequested = false;  // Ctrl+Alt+S already stopped the hotkey recording
+  int m_editedIndex = -1;        // row being edited, -1 otherwise
+  HWND m_toolTip = nullptr;
 };

@@ -20,7 +20,7 @@ constexpr char kQuitQuestion[] =
 std::string RobotFile(const std::string& name) {
   return "[General]\r\nName=" + name +
          "\r\nStartKey=\r\nEndKey=\r\nDescription=\r\nEnable=0\r\nRepeatOption=0\r\nRepeatTimes=1\r\n"
-         "OriginalSpeed=1\r\nUseSimilarWin=0\r\nUseRecWin=0\r\n[Script]\r\nWAIT(10)\r\n";
+         "OriginalSpeed=1\r\nUseSimilarWin=0\r\nUseRecWin=0\r\n[Script]\r\n";
 }
 
 class AppStartup : public testing::Test {
