@@ -50,6 +50,8 @@ int WaitText(const Arguments& args) {
       driver::WaitForWindowShowing(static_cast<DWORD>(Number(args[0])), args[1], TimeoutArg(args, 2)));
 }
 
+int Child(const Arguments& args) { return PrintWindow(driver::FindChildByClass(WindowArg(args[0]), args[1])); }
+
 int Text(const Arguments& args) { return PrintText(driver::WindowText(WindowArg(args[0]))); }
 
 int ControlText(const Arguments& args) {
@@ -112,6 +114,7 @@ const Command kCommands[] = {
     {"start", 1, Start, "start PROGRAM [ARGUMENTS...]   prints the process id"},
     {"wait-window", 1, WaitWindow, "wait-window TITLE [CLASS] [TIMEOUT-MS]   prints the window"},
     {"wait-text", 2, WaitText, "wait-text PID TEXT [TIMEOUT-MS]   a window of PID showing TEXT"},
+    {"child", 2, Child, "child HWND CLASS   prints the first child window of that class"},
     {"text", 1, Text, "text HWND"},
     {"control-text", 2, ControlText, "control-text HWND ID"},
     {"send", 4, Send, "send HWND MESSAGE WPARAM LPARAM   prints the result"},
