@@ -8,8 +8,26 @@
 
 namespace {
 
+// The program's engine adapter, counting passes; it can press the end hotkey after a given pass,
+// and a runner that ignores its stops fails (an error after 100 passes) instead of hanging.
+class CountingRun : public ScriptEngineRun {
+ public:
+  using ScriptEngineRun::ScriptEngineRun;
+  bool Execute() override {
+    const bool ok = ScriptEngineRun::Execute();
+    if (++m_passes == m_stopAfter) m_runner->Stop();
+    return ok && m_passes < kRunaway;
+  }
+  static constexpr int kRunaway = 100;
+  RobotRunner* m_runner = nullptr;
+  int m_stopAfter = 0;
+  int m_passes = 0;
+};
+
 class EngineRunTest : public TempFolderTest {
  protected:
+  EngineRunTest() { m_run.m_runner = &m_runner; }
+
   std::string SaveRobot(std::vector<std::string> lines, int speed = kOriginalSpeed, int repeatOption = 0,
                         int repeatTimes = 1) {
     Robot robot;
@@ -41,7 +59,7 @@ class EngineRunTest : public TempFolderTest {
   HeadlessHost m_host;
   ScriptEngine m_engine{m_source, m_host};
   std::vector<std::string> m_messages;
-  ScriptEngineRun m_run{m_engine, [this](const std::string& text) { m_messages.push_back(text); }};
+  CountingRun m_run{m_engine, [this](const std::string& text) { m_messages.push_back(text); }};
   RobotRunner m_runner{m_source, m_run, Folder()};
 };
 
@@ -78,12 +96,25 @@ TEST_F(EngineRunTest, EndHotkeyAndQuitEndTheRepeatUntilStopped) {
   m_host.At(0, [this] { m_runner.Stop(); });
   EXPECT_TRUE(m_runner.RunRobotFile(SaveRobot({"$stopped = $stopped + 1"}, kOriginalSpeed, 1, 0)));
   EXPECT_EQ(Global("STOPPED"), "");  // stopped before its first statement, and no further pass
+  EXPECT_EQ(m_run.m_passes, 1);
 
   m_host.PostQuit();
   EXPECT_TRUE(m_runner.RunRobotFile(SaveRobot({"$quit = $quit + 1"}, kOriginalSpeed, 1, 0)));
   EXPECT_TRUE(m_engine.QuitReceived());
   EXPECT_TRUE(m_host.QuitPending());  // the program still ends once the run is over
   EXPECT_EQ(Global("QUIT"), "");
+  EXPECT_EQ(m_run.m_passes, 2);
+}
+
+TEST_F(EngineRunTest, EndHotkeyBetweenPassesStartsNoFurtherPass) {
+  m_run.m_stopAfter = 2;
+  for (int repeatOption : {0, 1}) {
+    m_run.m_passes = 0;
+    m_engine.Variables().Assign("PASSES", Variant(), VariableTable::Mode::kGlobal);
+    EXPECT_TRUE(m_runner.RunRobotFile(SaveRobot({"$passes = $passes + 1"}, kOriginalSpeed, repeatOption, 5)));
+    EXPECT_EQ(Global("PASSES"), "2") << repeatOption;
+    EXPECT_EQ(m_run.m_passes, 2) << repeatOption;  // not even an empty third pass
+  }
 }
 
 TEST_F(EngineRunTest, RecWinRobotsRunTheirAnnotatedLines) {

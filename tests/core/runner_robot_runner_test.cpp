@@ -19,6 +19,7 @@ class FakeEngine : public RunEngine {
   }
   bool Execute() override {
     ++m_passes;
+    if (m_passes > kRunaway) return false;  // a runner that ignores its stops fails instead of hanging
     return m_onPass ? m_onPass(m_passes) : true;
   }
   void ClearScriptArguments() override { ++m_argumentClears; }
@@ -31,6 +32,7 @@ class FakeEngine : public RunEngine {
   bool QuitReceived() const override { return m_quit; }
   void ShowMessage(const std::string& text) override { m_messages.push_back(text); }
 
+  static constexpr int kRunaway = 1000;
   std::function<bool(int)> m_onPass;
   bool m_prepareOk = true;
   bool m_stop = false;
