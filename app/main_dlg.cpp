@@ -46,6 +46,7 @@ INT_PTR CMainDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   case WM_RUN_SCHEDULED_ROBOT: return OnRunScheduledRobot(lParam);
   case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
   case WM_HOTKEY: OnHotkey(static_cast<int>(wParam)); return TRUE;
+  case WM_CTLCOLORSTATIC: return OnStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
   default: return Dialog::HandleMessage(message, wParam, lParam);
   }
 }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <memory>
+#include <type_traits>
 #include <string>
 
 #include "app/dialog.h"
@@ -66,6 +67,9 @@ private:
   void OnRemoveRobot();
   void RemoveRobotAt(int row);
   void OnNotBuilt(const char* what);
+  void OnFeedback();
+  void StyleFeedbackLink();
+  INT_PTR OnStaticColour(HDC dc, HWND control);
   void RunRobotFile(const std::string& path);
   void ShowLoadProblems(const std::vector<std::string>& messages);
 
@@ -96,4 +100,8 @@ private:
   bool m_stopRequested = false;  // Ctrl+Alt+S already stopped the hotkey recording
   int m_editedIndex = -1;        // row being edited, -1 otherwise
   HWND m_toolTip = nullptr;
+  struct FontDeleter {
+    void operator()(HFONT font) const { DeleteObject(font); }
+  };
+  std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> m_linkFont;
 };

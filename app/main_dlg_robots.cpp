@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <shellapi.h>
+
 #include <iterator>
 
 #include "app/app_paths.h"
@@ -19,6 +21,8 @@ constexpr char kNoRobotToDelete[] = "No robot selected! Please select a robot fr
 constexpr char kNoRobotToShare[] = "Please select a robot from list above to share!";
 constexpr char kDeleteQuestion[] = "Are you sure you want to delete the selected robot?";
 constexpr char kDeleteFailed[] = "The robot file could not be deleted, so the robot stays:\n";
+constexpr char kNoBrowser[] = "We are unable to locate your default browser.";
+constexpr char kFeedbackPage[] = "https://www.morvanta.example/feedback";
 constexpr char kNotBuiltYet[] = " is not available in this version yet.";
 
 struct ListColumn {
@@ -54,6 +58,7 @@ int StateImage(UINT state) { return static_cast<int>((state & LVIS_STATEIMAGEMAS
 }  // namespace
 
 void CMainDlg::SetUpControls() {
+  StyleFeedbackLink();
   m_toolTip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, m_instance, nullptr);
   for (const ControlPlace& place : kPlaces) {
@@ -145,12 +150,35 @@ bool CMainDlg::OnRobotCommand(int id) {
     else OnNotBuilt("Editing a robot");
     return true;
   case IDC_REMOVE_ROBOT: OnRemoveRobot(); return true;
+  case IDC_FEEDBACK: OnFeedback(); return true;
   case IDC_SHARE_ROBOT:
     if (SelectedRow() < 0) ShowMessage(kNoRobotToShare, MB_OK);
     else OnNotBuilt("Sharing a robot");
     return true;
   default: return false;
   }
+}
+
+void CMainDlg::OnFeedback() {
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteA(GetDesktopWindow(), "open", kFeedbackPage, nullptr, nullptr, SW_SHOWNORMAL));
+  if (result <= 32) ShowMessage(kNoBrowser, MB_OK);
+}
+
+INT_PTR CMainDlg::OnStaticColour(HDC dc, HWND control) {
+  if (control != Item(IDC_FEEDBACK)) return FALSE;
+  SetTextColor(dc, RGB(0, 0, 255));
+  SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void CMainDlg::StyleFeedbackLink() {
+  LOGFONTA face = {};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)), sizeof(face), &face);
+  lstrcpynA(face.lfFaceName, "Ariel", LF_FACESIZE);
+  face.lfUnderline = TRUE;
+  m_linkFont.reset(CreateFontIndirectA(&face));
+  SendMessageA(Item(IDC_FEEDBACK), WM_SETFONT, reinterpret_cast<WPARAM>(m_linkFont.get()), FALSE);
 }
 
 void CMainDlg::OnNotBuilt(const char* what) { ShowMessage(std::string(what) + kNotBuiltYet, MB_OK); }
