@@ -13,7 +13,6 @@ int ControlGetPos(ScriptEngine& engine, const ArgList&, Variant&) { return Repor
 int ControlGetText(ScriptEngine& engine, const ArgList&, Variant&) { return ReportNotAvailable(engine, "CONTROLGETTEXT"); }
 int ControlHide(ScriptEngine& engine, const ArgList&, Variant&) { return ReportNotAvailable(engine, "CONTROLHIDE"); }
 int ControlMove(ScriptEngine& engine, const ArgList&, Variant&) { return ReportNotAvailable(engine, "CONTROLMOVE"); }
-int ControlSend(ScriptEngine& engine, const ArgList&, Variant&) { return ReportNotAvailable(engine, "CONTROLSEND"); }
 int ControlSetText(ScriptEngine& engine, const ArgList&, Variant&) { return ReportNotAvailable(engine, "CONTROLSETTEXT"); }
 int ControlShow(ScriptEngine& engine, const ArgList&, Variant&) { return ReportNotAvailable(engine, "CONTROLSHOW"); }
 int StatusBarGetText(ScriptEngine& engine, const ArgList&, Variant&) { return ReportNotAvailable(engine, "STATUSBARGETTEXT"); }

@@ -16,7 +16,6 @@ int ControlGetPos(ScriptEngine& engine, const ArgList& args, Variant& result);
 int ControlGetText(ScriptEngine& engine, const ArgList& args, Variant& result);
 int ControlHide(ScriptEngine& engine, const ArgList& args, Variant& result);
 int ControlMove(ScriptEngine& engine, const ArgList& args, Variant& result);
-int ControlSend(ScriptEngine& engine, const ArgList& args, Variant& result);
 int ControlSetText(ScriptEngine& engine, const ArgList& args, Variant& result);
 int ControlShow(ScriptEngine& engine, const ArgList& args, Variant& result);
 int StatusBarGetText(ScriptEngine& engine, const ArgList& args, Variant& result);

@@ -1,27 +1,26 @@
-// Key built-ins: SEND, KEYSEND, KEYDOWN, KEYUP, and the hotkey-string parser.
+// Key built-ins: SEND, CONTROLSEND, KEYSEND, KEYDOWN, KEYUP, and the hotkey-string parser.
 // Handlers follow the contract in engine/builtin.h.
 #pragma once
 
-#include "engine/builtin.h"
-
 #include <string>
+
+#include "builtins/send_keys.h"
+#include "engine/builtin.h"
 
 namespace builtins {
 
+int ControlSend(ScriptEngine& engine, const ArgList& args, Variant& result);
 int KeyDown(ScriptEngine& engine, const ArgList& args, Variant& result);
 int KeySend(ScriptEngine& engine, const ArgList& args, Variant& result);
 int KeyUp(ScriptEngine& engine, const ArgList& args, Variant& result);
 int Send(ScriptEngine& engine, const ArgList& args, Variant& result);
 
-// A hotkey string such as "^!<F5>": the virtual key (8 bits) and its modifiers.
-struct ParsedHotkey {
-  int m_virtualKey = 0;
-  bool m_shift = false;
-  bool m_ctrl = false;
-  bool m_alt = false;
-  bool m_win = false;
-};
-// False when the string names no key this system can register.
+// The engine's key sender, set up from its options (created on first use; released at the end
+// of every run).
+SendKeys& EngineSendKeys(ScriptEngine& engine);
+
+// Parses a hotkey string such as "^!<F5>" on the current keyboard layout; false when the string
+// names no key this system can register. Any thread that owns no engine may call it.
 bool ParseHotkey(const std::string& text, ParsedHotkey& hotkey);
 
 }  // namespace builtins

@@ -1,5 +1,5 @@
-// Mouse, pixel and wait built-ins.
-// Handlers follow the contract in engine/builtin.h.
+// Mouse, pixel and wait built-ins: the mouse in mouse.cpp, the colour tests in pixel.cpp and the
+// pauses in wait.cpp. Handlers follow the contract in engine/builtin.h.
 #pragma once
 
 #include "engine/builtin.h"
@@ -24,5 +24,9 @@ int PixelGetColor(ScriptEngine& engine, const ArgList& args, Variant& result);
 int PixelSearch(ScriptEngine& engine, const ArgList& args, Variant& result);
 int Wait(ScriptEngine& engine, const ArgList& args, Variant& result);
 int WaitLong(ScriptEngine& engine, const ArgList& args, Variant& result);
+
+// The mouse position in the 0 to 65535 space of absolute moves, for a screen `extent` pixels
+// wide (or high); computed in 64 bits, and a one-pixel screen does not divide by zero.
+int NormalizedCoordinate(int value, int extent);
 
 }  // namespace builtins

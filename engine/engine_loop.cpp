@@ -27,7 +27,15 @@ int ScriptEngine::Execute(int firstLine, bool topLevel) {
     m_evalDepth = 0;
     ReportError(2, kNoColumn);
   }
+  FinishTopLevel();
   return 0;
+}
+
+// A quit or an error can end a run while a long wait is still pending (a hotkey function runs
+// during it), so the timer is stopped here as well as at the last line.
+void ScriptEngine::FinishTopLevel() {
+  if (m_longWaitPending.exchange(false) && m_longWaitStopper) m_longWaitStopper();
+  for (auto& entry : m_runEndHandlers) entry.second();
 }
 
 void ScriptEngine::RunLevel(int firstLine) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <random>
 #include <string>
@@ -100,6 +101,12 @@ class ScriptEngine {
   std::atomic<bool>& LongWaitPending() { return m_longWaitPending; }
   // Called when the run ends while a long wait is pending, to stop its timer.
   void SetLongWaitStopper(std::function<void()> stopper) { m_longWaitStopper = std::move(stopper); }
+  // Called when every top-level run ends, however it ended (end, Exit, stop, error, quit), so
+  // that nothing a run pressed, held or blocked outlives it. One handler per key; setting a key
+  // again replaces its handler. Handlers must not throw.
+  void SetRunEndHandler(const std::string& key, std::function<void()> handler) {
+    m_runEndHandlers[key] = std::move(handler);
+  }
 
   // Built-ins of the engine itself (builtins/engine_builtins.cpp).
   int CallByName(const std::string& name, Variant& result);
@@ -180,6 +187,7 @@ class ScriptEngine {
   bool HotkeyStep();
   bool AdlibStep();
   void EndRun();
+  void FinishTopLevel();
 
   // Expressions (engine_expression.cpp).
   int EvaluateExpression(const TokenView& tokens, Pos& pos, Variant& result);
@@ -255,6 +263,7 @@ class ScriptEngine {
   ActiveWait m_wait;
   std::atomic<bool> m_longWaitPending{false};
   std::function<void()> m_longWaitStopper;
+  std::map<std::string, std::function<void()>> m_runEndHandlers;
   std::function<bool(int)> m_lineGate;
   std::string m_scriptFullPath, m_scriptName, m_scriptDir;
 

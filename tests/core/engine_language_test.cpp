@@ -207,8 +207,8 @@ TEST(ScriptErrorBox, ErrorInFunctionEndsEveryLevelAtOnce) {
 
 TEST(ScriptErrorBox, UnavailableBuiltinIsReportedNotIgnored) {
   ScriptRun run;
-  EXPECT_FALSE(run.Run("MOUSECLICK(\"left\")\n$after = 1"));
-  EXPECT_NE(run.LastError().find("\"MOUSECLICK\" is not available"), std::string::npos);
+  EXPECT_FALSE(run.Run("STATUSBARGETTEXT(\"x\")\n$after = 1"));
+  EXPECT_NE(run.LastError().find("\"STATUSBARGETTEXT\" is not available"), std::string::npos);
 }
 
 TEST(ScriptRuns, StateLeftByAnErrorDoesNotLeakIntoTheNextPass) {
