@@ -28,7 +28,7 @@ void ForEachEnabledKey(const RobotStore& store, Action action) {
 
 HotkeyRegistration HotkeyRegistrationOfKeyString(HotkeyIds& ids, const std::string& keyString) {
   HotkeyRegistration registration;
-  builtins::ParsedHotkey parsed;
+  ParsedHotkey parsed;
   if (!builtins::ParseHotkey(keyString, parsed)) return registration;
   registration.m_id = ids.IdOfKeyString(keyString);
   registration.m_modifiers = (parsed.m_alt ? MOD_ALT : 0) | (parsed.m_ctrl ? MOD_CONTROL : 0) |

@@ -17,8 +17,8 @@ namespace {
 constexpr char kDeleteQuestion[] = "Are you sure you want to delete the selected robot?";
 constexpr char kNoRobotToDelete[] = "No robot selected! Please select a robot from list above to delete.";
 
-std::string RobotFile(const std::string& name, int enable) {
-  return "[General]\r\nName=" + name + "\r\nStartKey=Ctrl + <F7>\r\nEndKey=\r\nDescription=d\r\nEnable=" +
+std::string RobotFile(const std::string& name, int enable, const std::string& startKey = "Ctrl + <F7>") {
+  return "[General]\r\nName=" + name + "\r\nStartKey=" + startKey + "\r\nEndKey=\r\nDescription=d\r\nEnable=" +
          std::to_string(enable) +
          "\r\nRepeatOption=0\r\nRepeatTimes=1\r\nOriginalSpeed=1\r\nUseSimilarWin=0\r\nUseRecWin=0\r\n"
          "[Script]\r\nWAIT(10)\r\n";
@@ -63,6 +63,14 @@ private:
   char* m_memory = nullptr;
 };
 
+// Whether some program holds this key combination as a system-wide hotkey.
+bool IsHotkeyTaken(UINT modifiers, UINT virtualKey) {
+  constexpr int kProbeId = 0xB000;
+  if (!RegisterHotKey(nullptr, kProbeId, modifiers, virtualKey)) return true;
+  UnregisterHotKey(nullptr, kProbeId);
+  return false;
+}
+
 class AppMainWindow : public testing::Test {
 protected:
   void SetUp() override {
@@ -70,13 +78,14 @@ protected:
     ASSERT_TRUE(m_sandbox.WriteScriptFile("On.txt", m_onFile));
     ASSERT_TRUE(m_sandbox.WriteScriptFile("Off.txt", RobotFile("Off", 0)));
     ASSERT_TRUE(m_sandbox.WriteScriptFile("Gone.txt", RobotFile("Gone", 0)));
+    ASSERT_TRUE(m_sandbox.WriteScriptFile("Bare.txt", RobotFile("Bare", 1, "None")));
     m_process = std::make_unique<driver::Process>(
         driver::Process::Start(m_sandbox.PathOf("morvanta.exe"), ""));
     ASSERT_TRUE(m_process->Valid());
     m_main = driver::WaitForWindow({"Morvanta", "#32770", m_process->Id(), true});
     ASSERT_NE(m_main, nullptr);
     m_list = GetDlgItem(m_main, IDC_ROBOT_LIST);
-    ASSERT_TRUE(driver::WaitUntil([&] { return RowCount() == 3; }));
+    ASSERT_TRUE(driver::WaitUntil([&] { return RowCount() == 4; }));
     m_remote = std::make_unique<RemoteItem>(m_process->Id());
   }
 
@@ -143,6 +152,15 @@ TEST_F(AppMainWindow, ListShowsRobotsAndTicksRewriteOnlyTheirOwnFiles) {
   EXPECT_FALSE(Exists("Gone.txt"));
 }
 
+TEST_F(AppMainWindow, TicksRegisterAndUnregisterStartKeysAndIncompleteKeysRegisterNothing) {
+  EXPECT_TRUE(IsHotkeyTaken(MOD_CONTROL, VK_F7));
+  EXPECT_FALSE(IsHotkeyTaken(0, 'N'));  // "None" must not become a bare N for the whole system
+  Tick("On", false);
+  EXPECT_TRUE(driver::WaitUntil([] { return !IsHotkeyTaken(MOD_CONTROL, VK_F7); }));
+  Tick("On", true);
+  EXPECT_TRUE(driver::WaitUntil([] { return IsHotkeyTaken(MOD_CONTROL, VK_F7); }));
+}
+
 TEST_F(AppMainWindow, RemoveAsksThenDeletesTheFileAndTheRow) {
   ASSERT_TRUE(driver::PressButton(m_main, IDC_REMOVE_ROBOT));
   Answer(kNoRobotToDelete, IDOK);
@@ -151,11 +169,11 @@ TEST_F(AppMainWindow, RemoveAsksThenDeletesTheFileAndTheRow) {
   ASSERT_TRUE(driver::PressButton(m_main, IDC_REMOVE_ROBOT));
   Answer(kDeleteQuestion, IDNO);
   EXPECT_TRUE(Exists("Off.txt"));
-  EXPECT_EQ(RowCount(), 3);
+  EXPECT_EQ(RowCount(), 4);
 
   ASSERT_TRUE(driver::PressButton(m_main, IDC_REMOVE_ROBOT));
   Answer(kDeleteQuestion, IDYES);
-  EXPECT_TRUE(driver::WaitUntil([&] { return RowCount() == 2; }));
+  EXPECT_TRUE(driver::WaitUntil([&] { return RowCount() == 3; }));
   EXPECT_FALSE(Exists("Off.txt"));
   EXPECT_EQ(RowOf("Off"), -1);
 }
