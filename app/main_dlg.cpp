@@ -2,6 +2,7 @@
 #include "app/main_dlg.h"
 
 #include "app/app_paths.h"
+#include "app/robot_hotkeys.h"
 #include "app/resource_text.h"
 #include "app/run_request.h"
 #include "app/tray_icon.h"
@@ -42,6 +43,9 @@ bool CMainDlg::Create(HINSTANCE instance) {
 INT_PTR CMainDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
   case WM_RUN_SCHEDULED_ROBOT: return OnRunScheduledRobot(lParam);
+  case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+  case WM_HOTKEY: OnHotkey(static_cast<int>(wParam)); return TRUE;
+  case WM_CTLCOLORSTATIC: return OnStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
   default: return Dialog::HandleMessage(message, wParam, lParam);
   }
 }
@@ -49,7 +53,11 @@ INT_PTR CMainDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 bool CMainDlg::OnInitDialog() {
   m_runs = std::make_unique<RobotRuns>(Handle());
   SetIcons();
+  SetUpControls();
   SizeAndCentre();
+  SetUpRobotList();
+  ReloadRobots();
+  RegisterReservedHotkeys(Handle(), m_hotkeyIds);
   if (m_runAtStart) SetTimer(Handle(), kRunAtStartTimer, kTimerPeriodMs, nullptr);
   return true;
 }
@@ -75,7 +83,7 @@ bool CMainDlg::OnCommand(int id) {
   switch (id) {
   case IDCANCEL: AskQuit(); return true;  // Esc
   case IDC_TEST: m_runs->RunScriptFile({}); return true;  // the hidden "Run Script:" command
-  default: return false;
+  default: return OnRobotCommand(id);
   }
 }
 
@@ -110,8 +118,14 @@ bool CMainDlg::OnRunScheduledRobot(LPARAM index) {
 
 void CMainDlg::RunRobotByName(const std::string& name) {
   if (m_runs->IsRunning()) return;  // runs never nest, and the current robot stays current
-  m_currentRobotPath = RobotFilePath(ScriptFolder(), name);
+  m_currentRobotPath = FindRobotFile(ScriptFolder(), name);
   m_runs->RunByName(name);
+}
+
+void CMainDlg::RunRobotFile(const std::string& path) {
+  if (m_runs->IsRunning()) return;
+  m_currentRobotPath = path;
+  m_runs->RunFile(path);
 }
 
 void CMainDlg::AskQuit() {
@@ -124,7 +138,11 @@ void CMainDlg::HideAndQuit() {
   Quit();
 }
 
-void CMainDlg::Quit() { PostQuitMessage(kQuitExitCode); }
+void CMainDlg::Quit() {
+  // The reserved keys end with the process.
+  UnregisterAllEnabled(Handle(), m_hotkeyIds, m_store);
+  PostQuitMessage(kQuitExitCode);
+}
 
 void CMainDlg::ShowActive() {
   ShowWindow(Handle(), SW_SHOWNORMAL);

@@ -1,5 +1,7 @@
-// CMainDlg: the program's main window, the modeless dialog titled "Morvanta". It receives run
-// requests (from the command line and from a second instance) and carries out the quit.
+// CMainDlg: the program's main window, the modeless dialog titled "Morvanta". It shows the robots
+// of the script folder with their commands, owns the robot store and the robots' hotkeys, hands
+// runs to the runner, receives run requests (from the command line and from a second instance)
+// and carries out the quit.
 //
 // Created on the heap and owned by the application object; it borrows the tray icon, which the
 // application object keeps alive longer. User-interface thread only.
@@ -7,9 +9,12 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
 
 #include "app/dialog.h"
 #include "app/robot_runs.h"
+#include "robot/robot_hotkeys.h"
+#include "robot/robot_store.h"
 
 class CTrayIcon;
 
@@ -31,6 +36,13 @@ public:
   void Quit();
   // Opens help.chm from the exe folder, or says where help can be found.
   void ShowHelp();
+  // Rebuilds the store and the list from the script folder; enabled robots are registered.
+  void ReloadRobots();
+  // The editor's conflict checks: each shows its message and returns false on a conflict.
+  bool IsStartKeyFree(const std::string& hotkeyText);
+  bool IsEndKeyFree(const std::string& hotkeyText);
+  // Adds a robot in the editor without recording (the Options dialog's "Start").
+  void AddRobot();
 
 protected:
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -40,6 +52,32 @@ protected:
   bool OnClose() override;
 
 private:
+  // The robot list and its commands (main_dlg_robots.cpp).
+  void SetUpControls();
+  void SetUpRobotList();
+  void AddRobotRow(const Robot& robot);
+  void SetRowTexts(int row, const Robot& robot);
+  int SelectedRow() const;
+  std::string RowName(int row) const;
+  bool OnRobotCommand(int id);
+  bool OnNotify(const NMHDR& header);
+  void OnRowCheckChanged(int row, bool ticked);
+  void OnRunRobot();
+  void OnOptions();
+  void OnRemoveRobot();
+  void RemoveRobotAt(int row);
+  void OnNotBuilt(const char* what);
+  void OnFeedback();
+  void StyleFeedbackLink();
+  INT_PTR OnStaticColour(HDC dc, HWND control);
+  void RunRobotFile(const std::string& path);
+  void ShowLoadProblems(const std::vector<std::string>& messages);
+
+  // Hotkeys (main_dlg_hotkeys.cpp).
+  void OnHotkey(int id);
+  void RegisterRobotKeys(const Robot& robot);
+  void UnregisterRobotKeys(const Robot& robot);
+
   bool OnRunScheduledRobot(LPARAM index);
   void RunAtStart();
   void AskQuit();
@@ -57,4 +95,14 @@ private:
   std::string m_currentRobotPath;
   // Created with the window, which owns its message boxes.
   std::unique_ptr<RobotRuns> m_runs;
+  RobotStore m_store;
+  HotkeyIds m_hotkeyIds;
+  bool m_busy = false;           // an editor opened from this window is open
+  bool m_stopRequested = false;  // Ctrl+Alt+S already stopped the hotkey recording
+  int m_editedIndex = -1;        // row being edited, -1 otherwise
+  HWND m_toolTip = nullptr;
+  struct FontDeleter {
+    void operator()(HFONT font) const { DeleteObject(font); }
+  };
+  std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> m_linkFont;
 };

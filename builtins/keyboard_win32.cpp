@@ -28,18 +28,23 @@ bool TitleMatches(const std::string& title, const std::string& wanted, int mode)
   }
 }
 
+// Enumeration callbacks are named CALLBACK functions: i686 calls them stdcall, which no lambda is.
+struct TextSearch {
+  const std::string* m_text;
+  bool m_found;
+};
+
+BOOL CALLBACK HoldsTextVisit(HWND child, LPARAM data) {
+  auto* s = reinterpret_cast<TextSearch*>(data);
+  s->m_found = TextOf(child).find(*s->m_text) != std::string::npos;
+  return !s->m_found;
+}
+
 // A window whose own text or one of whose children's texts holds `text`.
 bool HoldsText(HWND window, const std::string& text) {
   if (text.empty() || TextOf(window).find(text) != std::string::npos) return true;
-  struct Search {
-    const std::string* m_text;
-    bool m_found;
-  } search = {&text, false};
-  EnumChildWindows(window, [](HWND child, LPARAM data) -> BOOL {
-    auto* s = reinterpret_cast<Search*>(data);
-    s->m_found = TextOf(child).find(*s->m_text) != std::string::npos;
-    return !s->m_found;
-  }, reinterpret_cast<LPARAM>(&search));
+  TextSearch search = {&text, false};
+  EnumChildWindows(window, HoldsTextVisit, reinterpret_cast<LPARAM>(&search));
   return search.m_found;
 }
 
@@ -49,14 +54,16 @@ struct WindowSearch {
   HWND m_found;
 };
 
+BOOL CALLBACK FindTopLevelVisit(HWND window, LPARAM data) {
+  auto* s = reinterpret_cast<WindowSearch*>(data);
+  if (TitleMatches(TextOf(window), s->m_title, s->m_mode) && HoldsText(window, s->m_text)) s->m_found = window;
+  return s->m_found == nullptr;
+}
+
 HWND FindTopLevel(const std::string& title, const std::string& text, int mode) {
   if (title.empty() && text.empty()) return GetForegroundWindow();
   WindowSearch search = {title, text, mode, nullptr};
-  EnumWindows([](HWND window, LPARAM data) -> BOOL {
-    auto* s = reinterpret_cast<WindowSearch*>(data);
-    if (TitleMatches(TextOf(window), s->m_title, s->m_mode) && HoldsText(window, s->m_text)) s->m_found = window;
-    return s->m_found == nullptr;
-  }, reinterpret_cast<LPARAM>(&search));
+  EnumWindows(FindTopLevelVisit, reinterpret_cast<LPARAM>(&search));
   return search.m_found;
 }
 
@@ -67,19 +74,21 @@ struct ControlSearch {
   HWND m_found;
 };
 
+BOOL CALLBACK FindControlVisit(HWND child, LPARAM data) {
+  auto* s = reinterpret_cast<ControlSearch*>(data);
+  char className[256] = {};
+  GetClassNameA(child, className, sizeof className);
+  std::string classNN = className + std::to_string(++s->m_instances[className]);
+  char* end = nullptr;
+  long id = std::strtol(s->m_control.c_str(), &end, 10);
+  bool idMatches = end && *end == '\0' && GetDlgCtrlID(child) == id;
+  if (EqualsNoCase(classNN, s->m_control) || TextOf(child) == s->m_control || idMatches) s->m_found = child;
+  return s->m_found == nullptr;
+}
+
 HWND FindControl(HWND window, const std::string& control) {
   ControlSearch search = {control, {}, nullptr};
-  EnumChildWindows(window, [](HWND child, LPARAM data) -> BOOL {
-    auto* s = reinterpret_cast<ControlSearch*>(data);
-    char className[256] = {};
-    GetClassNameA(child, className, sizeof className);
-    std::string classNN = className + std::to_string(++s->m_instances[className]);
-    char* end = nullptr;
-    long id = std::strtol(s->m_control.c_str(), &end, 10);
-    bool idMatches = end && *end == '\0' && GetDlgCtrlID(child) == id;
-    if (EqualsNoCase(classNN, s->m_control) || TextOf(child) == s->m_control || idMatches) s->m_found = child;
-    return s->m_found == nullptr;
-  }, reinterpret_cast<LPARAM>(&search));
+  EnumChildWindows(window, FindControlVisit, reinterpret_cast<LPARAM>(&search));
   return search.m_found;
 }
 

@@ -9,12 +9,22 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #endif
 
 #include "robot/text_util.h"
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
   return folder + kPathSeparator + name;
+}
+
+std::vector<std::string> ListTextFiles(const std::string& folder) {
+  return ListFilesWithExtension(folder, ".txt");
+}
+
+bool HasExtensionNoCase(const std::string& name, const std::string& extension) {
+  return name.size() > extension.size() &&
+         EqualsNoCase(name.substr(name.size() - extension.size()), extension);
 }
 
 std::string BaseNameOfPath(const std::string& path) {
@@ -46,14 +56,13 @@ bool ReplaceFileAtomically(const std::string& from, const std::string& to) {
   return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
-std::vector<std::string> ListTextFiles(const std::string& folder) {
+std::vector<std::string> ListFilesWithExtension(const std::string& folder, const std::string& extension) {
   std::vector<std::string> names;
   DIR* dir = opendir(folder.c_str());
   if (dir == nullptr) return names;
   while (const dirent* entry = readdir(dir)) {
     const std::string name = entry->d_name;
-    if (name.size() > 4 && EqualsNoCase(name.substr(name.size() - 4), ".txt") &&
-        IsPlainFile(JoinPath(folder, name))) {
+    if (HasExtensionNoCase(name, extension) && IsPlainFile(JoinPath(folder, name))) {
       names.push_back(name);
     }
   }
@@ -62,6 +71,20 @@ std::vector<std::string> ListTextFiles(const std::string& folder) {
 }
 
 bool RemoveFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
+
+bool PathExists(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0;
+}
+
+bool CopyFileReplacing(const std::string& from, const std::string& to) {
+  std::ifstream source(from, std::ios::binary);
+  if (!source || !IsPlainFile(from)) return false;
+  std::ofstream target(to, std::ios::binary | std::ios::trunc);
+  target << source.rdbuf();
+  target.flush();
+  return static_cast<bool>(target);
+}
 
 std::string FullPath(const std::string& path) {
   if (!path.empty() && path[0] == '/') return path;

@@ -18,13 +18,26 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 // The text after the last path separator and before the last "." (both separators count).
 std::string BaseNameOfPath(const std::string& path);
 
+// Whether a file name ends with `extension` (with its dot) in any case, with a name before it.
+bool HasExtensionNoCase(const std::string& name, const std::string& extension);
+
 // Moves `from` over `to` in one step, so that `to` is either the old file or the complete new
 // one. Refuses to replace a read-only file. Returns false and leaves both files when it fails.
 bool ReplaceFileAtomically(const std::string& from, const std::string& to);
 
-// The names (not paths) of the plain files in `folder` whose extension is ".txt" in any case,
-// in the order the file system returns them. Empty when the folder cannot be read.
+// The names (not paths) of the plain files in `folder` whose extension is `extension` (with its
+// dot, e.g. ".robo") in any case, in the order the file system returns them. Empty when the
+// folder cannot be read.
+std::vector<std::string> ListFilesWithExtension(const std::string& folder, const std::string& extension);
+// ListFilesWithExtension for ".txt": the robot files of a script folder.
 std::vector<std::string> ListTextFiles(const std::string& folder);
+
+// Whether a file or folder exists at `path`. Nothing is opened, so a locked or read-only file
+// counts as existing and is never touched.
+bool PathExists(const std::string& path);
+
+// Copies the file `from` byte for byte to `to`, replacing a file there; reports success.
+bool CopyFileReplacing(const std::string& from, const std::string& to);
 
 // Removes a file; reports whether it is gone.
 bool RemoveFile(const std::string& path);

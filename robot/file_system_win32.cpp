@@ -11,16 +11,15 @@ bool ReplaceFileAtomically(const std::string& from, const std::string& to) {
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-std::vector<std::string> ListTextFiles(const std::string& folder) {
+std::vector<std::string> ListFilesWithExtension(const std::string& folder, const std::string& extension) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA(JoinPath(folder, "*.txt").c_str(), &data);
+  HANDLE find = FindFirstFileA(JoinPath(folder, "*" + extension).c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return names;
   do {
     const std::string name = data.cFileName;
     // "*.txt" also matches longer extensions through short names ("a.txta"): check the real one.
-    if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && name.size() > 4 &&
-        EqualsNoCase(name.substr(name.size() - 4), ".txt")) {
+    if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && HasExtensionNoCase(name, extension)) {
       names.push_back(name);
     }
   } while (FindNextFileA(find, &data));
@@ -29,6 +28,12 @@ std::vector<std::string> ListTextFiles(const std::string& folder) {
 }
 
 bool RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+bool PathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool CopyFileReplacing(const std::string& from, const std::string& to) {
+  return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+}
 
 std::string FullPath(const std::string& path) {
   const DWORD size = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
