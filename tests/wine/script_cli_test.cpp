@@ -51,7 +51,10 @@ struct CliResult {
 
 // Runs morvanta-script.exe with `arguments` and waits for it (one minute at most).
 CliResult RunCli(const std::string& arguments) {
-  std::string outPath = TempFolder() + "cli_out.txt", errPath = TempFolder() + "cli_err.txt";
+  // Fresh files for every run: rewriting one file across runs lost the later runs' error text under Wine.
+  static int runs = 0;
+  std::string stem = TempFolder() + "cli_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++runs);
+  std::string outPath = stem + "_out.txt", errPath = stem + "_err.txt";
   HANDLE out = CreateOutput(outPath), err = CreateOutput(errPath);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
@@ -72,6 +75,8 @@ CliResult RunCli(const std::string& arguments) {
   CloseHandle(err);
   result.m_out = ReadAll(outPath);
   result.m_err = ReadAll(errPath);
+  DeleteFileA(outPath.c_str());
+  DeleteFileA(errPath.c_str());
   return result;
 }
 
