@@ -80,6 +80,8 @@ private:
 
   bool OnRunScheduledRobot(LPARAM index);
   void RunAtStart();
+  // Once at start-up: the tips dialog, unless the option file turned it off.
+  void ShowTips();
   void AskQuit();
   void HideAndQuit();
   void SetIcons();
@@ -100,6 +102,7 @@ private:
   bool m_busy = false;           // an editor opened from this window is open
   bool m_stopRequested = false;  // Ctrl+Alt+S already stopped the hotkey recording
   int m_editedIndex = -1;        // row being edited, -1 otherwise
+  bool m_showTips = true;        // start-up tips wanted
   HWND m_toolTip = nullptr;
   struct FontDeleter {
     void operator()(HFONT font) const { DeleteObject(font); }

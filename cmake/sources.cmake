@@ -23,6 +23,9 @@ if(WIN32)
     add_executable(morvanta WIN32 ${app_sources})
     target_link_libraries(morvanta PRIVATE morvanta_core)
     target_include_directories(morvanta PRIVATE ${CMAKE_SOURCE_DIR}/res)
+    # The start-up tips are read from beside the executable.
+    add_custom_command(TARGET morvanta POST_BUILD COMMAND ${CMAKE_COMMAND} -E copy_if_different
+                       ${CMAKE_SOURCE_DIR}/res/tips.txt $<TARGET_FILE_DIR:morvanta>/tips.txt)
   endif()
 
   file(GLOB hook_sources CONFIGURE_DEPENDS recorder/hook/*.cpp)
