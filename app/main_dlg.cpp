@@ -5,6 +5,7 @@
 #include "app/robot_hotkeys.h"
 #include "app/resource_text.h"
 #include "app/run_request.h"
+#include "app/shell_open.h"
 #include "app/tips_dlg.h"
 #include "app/tray_icon.h"
 #include "main_dlg_ids.h"
@@ -168,9 +169,17 @@ void CMainDlg::ShowActive() {
 }
 
 void CMainDlg::ShowHelp() {
+  if (!ShowHelpFile() && !OpenHtmlManual()) ShowMessage(LoadResourceText(IDS_HELP_NOT_FOUND), MB_OK | MB_ICONERROR);
+}
+
+bool CMainDlg::ShowHelpFile() {
   std::string helpFile = JoinPath(ExeFolder(), "help.chm");
   HtmlHelpFunction viewer = HtmlHelpViewer();
-  bool shown = GetFileAttributesA(helpFile.c_str()) != INVALID_FILE_ATTRIBUTES && viewer != nullptr &&
-               viewer(nullptr, helpFile.c_str(), kHelpDisplayTopic, 0) != nullptr;
-  if (!shown) ShowMessage(LoadResourceText(IDS_HELP_NOT_FOUND), MB_OK | MB_ICONERROR);
+  return GetFileAttributesA(helpFile.c_str()) != INVALID_FILE_ATTRIBUTES && viewer != nullptr &&
+         viewer(nullptr, helpFile.c_str(), kHelpDisplayTopic, 0) != nullptr;
+}
+
+bool CMainDlg::OpenHtmlManual() {
+  std::string manual = JoinPath(JoinPath(ExeFolder(), "Help"), "howtouse.html");
+  return GetFileAttributesA(manual.c_str()) != INVALID_FILE_ATTRIBUTES && ShellOpen(manual);
 }

@@ -34,7 +34,8 @@ public:
   void ShowActive();
   // Ends the program with the normal exit code once the message loop sees it.
   void Quit();
-  // Opens help.chm from the exe folder, or says where help can be found.
+  // Opens help.chm from the exe folder, else the HTML manual Help\howtouse.html in the browser, or
+  // says where help can be found.
   void ShowHelp();
   // Rebuilds the store and the list from the script folder; enabled robots are registered.
   void ReloadRobots();
@@ -85,6 +86,8 @@ private:
   void AskQuit();
   void HideAndQuit();
   void SetIcons();
+  bool ShowHelpFile();
+  bool OpenHtmlManual();
   void SizeAndCentre();
   // Where every run of this window goes: hands the robot to the runner, which refuses a run while
   // another is in progress.

@@ -1,5 +1,6 @@
-// End-to-end tests of the main window's start-up tips under Wine: the dialog shows a tip from
-// tips.txt, and its "Do not show this again" box decides whether option.ini turns them off.
+// End-to-end tests of the main window's start-up tips and help under Wine: the tips dialog shows a
+// tip from tips.txt, its "Do not show this again" box decides whether option.ini turns them off,
+// and Help with no manual at all says where help can be found.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "driver/driver.h"
+#include "res/main_dlg_ids.h"
 #include "res/tips_dlg_ids.h"
 #include "res/tray_menu_ids.h"
 #include "wine/app_fixture.h"
@@ -14,6 +16,7 @@
 namespace {
 
 constexpr char kTip[] = "Tick a robot to enable its hotkeys.";
+constexpr char kHelpNotFound[] = "Help file not found. Please visit https://www.morvanta.example/support";
 
 class AppTips : public AppFixture {
 protected:
@@ -52,6 +55,19 @@ TEST_F(AppTips, DoNotShowAgainWritesTheOptionFileAndOnlyThen) {
     ExpectQuitsNormally(*m_first);
     EXPECT_EQ(OptionFile(), c.optionFile);
   }
+}
+
+using AppHelp = AppFixture;
+
+TEST_F(AppHelp, WithoutAnyManualSaysWhereHelpIs) {
+  ASSERT_NO_FATAL_FAILURE(StartFirst());
+  ASSERT_TRUE(driver::Post(m_main, WM_COMMAND, IDC_HELP_BUTTON, 0));
+  HWND message = driver::WaitForWindowShowing(m_first->Id(), kHelpNotFound);
+  ASSERT_NE(message, nullptr);
+  ASSERT_TRUE(driver::Post(message, WM_COMMAND, IDOK, 0));
+  ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(message); }));
+  TrayCommand(ID_TRAY_EXIT);
+  ExpectQuitsNormally(*m_first);
 }
 
 }  // namespace
