@@ -21,3 +21,5 @@ std::string ExeFolder() {
 }
 
 std::string ScriptFolder() { return JoinPath(ExeFolder(), "script"); }
+
+std::string OptionFilePath() { return JoinPath(ExeFolder(), "option.ini"); }

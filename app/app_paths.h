@@ -8,3 +8,5 @@
 std::string ExeFolder();
 // The exe folder + "\script": where the robot files live.
 std::string ScriptFolder();
+// The exe folder + "\option.ini": the program's options.
+std::string OptionFilePath();

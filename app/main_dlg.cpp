@@ -5,15 +5,19 @@
 #include "app/robot_hotkeys.h"
 #include "app/resource_text.h"
 #include "app/run_request.h"
+#include "app/shell_open.h"
+#include "app/tips_dlg.h"
 #include "app/tray_icon.h"
 #include "main_dlg_ids.h"
 #include "resource_ids.h"
 #include "robot/file_system.h"
 #include "robot/robot.h"
+#include "robot/show_tips_option.h"
 
 namespace {
 
 constexpr UINT_PTR kRunAtStartTimer = 1027;
+constexpr UINT_PTR kTipsTimer = 1031;
 constexpr UINT kTimerPeriodMs = 30;
 constexpr int kClientWidth = 683;
 constexpr int kClientHeight = 464;
@@ -58,7 +62,7 @@ bool CMainDlg::OnInitDialog() {
   SetUpRobotList();
   ReloadRobots();
   RegisterReservedHotkeys(Handle(), m_hotkeyIds);
-  if (m_runAtStart) SetTimer(Handle(), kRunAtStartTimer, kTimerPeriodMs, nullptr);
+  SetTimer(Handle(), m_runAtStart ? kRunAtStartTimer : kTipsTimer, kTimerPeriodMs, nullptr);
   return true;
 }
 
@@ -93,10 +97,24 @@ bool CMainDlg::OnClose() {
 }
 
 bool CMainDlg::OnTimer(UINT_PTR id) {
-  if (id != kRunAtStartTimer) return false;
-  // The run waits until the window has been shown once.
-  if (IsWindowVisible(Handle())) RunAtStart();
+  if (id != kRunAtStartTimer && id != kTipsTimer) return false;
+  // Both wait until the window has been shown once.
+  if (!IsWindowVisible(Handle())) return true;
+  if (id == kRunAtStartTimer) RunAtStart();
+  else ShowTips();
   return true;
+}
+
+void CMainDlg::ShowTips() {
+  KillTimer(Handle(), kTipsTimer);
+  std::string optionFile = OptionFilePath();
+  m_showTips = ReadShowTips(optionFile);
+  if (!m_showTips) return;
+  CTipsDlg tips;
+  tips.LoadTips(JoinPath(ExeFolder(), "tips.txt"));
+  if (!tips.HasTips() || tips.DoModal(m_instance, IDD_TIPS, Handle()) == -1) return;
+  m_showTips = tips.ShowAgain();
+  if (!m_showTips && !WriteShowTips(optionFile, false)) ShowMessage("Could not write " + optionFile + ".", MB_OK);
 }
 
 void CMainDlg::RunAtStart() {
@@ -151,9 +169,17 @@ void CMainDlg::ShowActive() {
 }
 
 void CMainDlg::ShowHelp() {
+  if (!ShowHelpFile() && !OpenHtmlManual()) ShowMessage(LoadResourceText(IDS_HELP_NOT_FOUND), MB_OK | MB_ICONERROR);
+}
+
+bool CMainDlg::ShowHelpFile() {
   std::string helpFile = JoinPath(ExeFolder(), "help.chm");
   HtmlHelpFunction viewer = HtmlHelpViewer();
-  bool shown = GetFileAttributesA(helpFile.c_str()) != INVALID_FILE_ATTRIBUTES && viewer != nullptr &&
-               viewer(nullptr, helpFile.c_str(), kHelpDisplayTopic, 0) != nullptr;
-  if (!shown) ShowMessage(LoadResourceText(IDS_HELP_NOT_FOUND), MB_OK | MB_ICONERROR);
+  return GetFileAttributesA(helpFile.c_str()) != INVALID_FILE_ATTRIBUTES && viewer != nullptr &&
+         viewer(nullptr, helpFile.c_str(), kHelpDisplayTopic, 0) != nullptr;
+}
+
+bool CMainDlg::OpenHtmlManual() {
+  std::string manual = JoinPath(JoinPath(ExeFolder(), "Help"), "howtouse.html");
+  return GetFileAttributesA(manual.c_str()) != INVALID_FILE_ATTRIBUTES && ShellOpen(manual);
 }

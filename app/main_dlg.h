@@ -34,7 +34,8 @@ public:
   void ShowActive();
   // Ends the program with the normal exit code once the message loop sees it.
   void Quit();
-  // Opens help.chm from the exe folder, or says where help can be found.
+  // Opens help.chm from the exe folder, else the HTML manual Help\howtouse.html in the browser, or
+  // says where help can be found.
   void ShowHelp();
   // Rebuilds the store and the list from the script folder; enabled robots are registered.
   void ReloadRobots();
@@ -80,9 +81,13 @@ private:
 
   bool OnRunScheduledRobot(LPARAM index);
   void RunAtStart();
+  // Once at start-up: the tips dialog, unless the option file turned it off.
+  void ShowTips();
   void AskQuit();
   void HideAndQuit();
   void SetIcons();
+  bool ShowHelpFile();
+  bool OpenHtmlManual();
   void SizeAndCentre();
   // Where every run of this window goes: hands the robot to the runner, which refuses a run while
   // another is in progress.
@@ -100,6 +105,7 @@ private:
   bool m_busy = false;           // an editor opened from this window is open
   bool m_stopRequested = false;  // Ctrl+Alt+S already stopped the hotkey recording
   int m_editedIndex = -1;        // row being edited, -1 otherwise
+  bool m_showTips = true;        // start-up tips wanted
   HWND m_toolTip = nullptr;
   struct FontDeleter {
     void operator()(HFONT font) const { DeleteObject(font); }

@@ -3,13 +3,12 @@
 
 #include <commctrl.h>
 
-#include <shellapi.h>
-
 #include <iterator>
 
 #include "app/app_paths.h"
 #include "app/options_dlg.h"
 #include "app/robot_hotkeys.h"
+#include "app/shell_open.h"
 #include "main_dlg_ids.h"
 #include "robot/file_system.h"
 
@@ -160,9 +159,7 @@ bool CMainDlg::OnRobotCommand(int id) {
 }
 
 void CMainDlg::OnFeedback() {
-  const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteA(GetDesktopWindow(), "open", kFeedbackPage, nullptr, nullptr, SW_SHOWNORMAL));
-  if (result <= 32) ShowMessage(kNoBrowser, MB_OK);
+  if (!ShellOpen(kFeedbackPage)) ShowMessage(kNoBrowser, MB_OK);
 }
 
 INT_PTR CMainDlg::OnStaticColour(HDC dc, HWND control) {

@@ -23,6 +23,12 @@ if(WIN32)
     add_executable(morvanta WIN32 ${app_sources})
     target_link_libraries(morvanta PRIVATE morvanta_core)
     target_include_directories(morvanta PRIVATE ${CMAKE_SOURCE_DIR}/res)
+    # The start-up tips and the HTML manual are read from beside the executable.
+    add_custom_command(TARGET morvanta POST_BUILD
+                       COMMAND ${CMAKE_COMMAND} -E copy_if_different
+                               ${CMAKE_SOURCE_DIR}/res/tips.txt $<TARGET_FILE_DIR:morvanta>/tips.txt
+                       COMMAND ${CMAKE_COMMAND} -E copy_directory
+                               ${CMAKE_SOURCE_DIR}/res/Help $<TARGET_FILE_DIR:morvanta>/Help)
   endif()
 
   file(GLOB hook_sources CONFIGURE_DEPENDS recorder/hook/*.cpp)

@@ -4,6 +4,7 @@
 // Dialog templates.
 #define IDD_MAIN 102
 #define IDD_ABOUT 130
+#define IDD_TIPS 208
 #define IDD_CONFIRM 209
 
 // Icons and menus.
