@@ -104,6 +104,8 @@ bool PressButton(HWND dialog, int buttonId);
 
 // Synthetic input through SendInput: a key pressed and released, a left click at a screen point.
 bool PressKey(WORD virtualKey);
+// Presses the keys in order and releases them in reverse order: a chord such as Ctrl+Shift+F7.
+bool PressChord(const std::vector<WORD>& virtualKeys);
 bool ClickAt(int x, int y);
 POINT CursorPosition();
 // The screen's colour at a point, as 0xRRGGBB.

@@ -27,6 +27,14 @@ bool PressKey(WORD virtualKey) {
   return SendInput(2, inputs, sizeof(INPUT)) == 2;
 }
 
+bool PressChord(const std::vector<WORD>& virtualKeys) {
+  std::vector<INPUT> inputs;
+  for (WORD key : virtualKeys) inputs.push_back(KeyInput(key, false));
+  for (auto key = virtualKeys.rbegin(); key != virtualKeys.rend(); ++key) inputs.push_back(KeyInput(*key, true));
+  const UINT count = static_cast<UINT>(inputs.size());
+  return SendInput(count, inputs.data(), sizeof(INPUT)) == count;
+}
+
 bool ClickAt(int x, int y) {
   if (!SetCursorPos(x, y)) return false;
   INPUT inputs[] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
