@@ -59,22 +59,7 @@ protected:
   HWND WaitForErrorBox(driver::Milliseconds timeout = driver::kDefaultTimeout) {
     return driver::WaitForWindow({kErrorCaption, "#32770", m_first->Id(), true}, timeout);
   }
-
-  // The broken robot's start key shows the engine's error box: a run happened, and the first
-  // instance was free to start it.
-  void ExpectBrokenRobotRunsByHotkey() {
-    ASSERT_TRUE(driver::PressChord(kBrokenStart));
-    ExpectBrokenRobotBox(WaitForErrorBox());
-  }
 };
-
-// Twice in a row: a run started by a hotkey frees the program for the next press.
-TEST_F(AppHotkey, StartKeyRunsTheTickedRobot) {
-  ExpectBrokenRobotRunsByHotkey();
-  ExpectBrokenRobotRunsByHotkey();
-  EXPECT_TRUE(m_first->IsRunning());
-  EXPECT_TRUE(driver::IsShown(m_main));
-}
 
 // The end key interrupts the long wait and starts no further pass: the broken robot's start key,
 // ignored while the loop runs, is obeyed once it has ended. An end key pressed in the very first
