@@ -60,6 +60,11 @@ bool Dialog::OnCommand(int id) {
 
 void Dialog::EndModal(INT_PTR result) { EndDialog(m_hwnd, result); }
 
+INT_PTR Dialog::Reply(LRESULT result) {
+  SetWindowLongPtrA(m_hwnd, DWLP_MSGRESULT, result);
+  return TRUE;
+}
+
 void Dialog::SetItemText(int id, const std::string& text) { SetDlgItemTextA(m_hwnd, id, text.c_str()); }
 
 bool Dialog::IsChecked(int id) const { return IsDlgButtonChecked(m_hwnd, id) == BST_CHECKED; }

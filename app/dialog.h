@@ -34,6 +34,8 @@ protected:
   virtual bool OnClose() { return false; }
 
   void EndModal(INT_PTR result);
+  // For messages answered with a value: stores it as the dialog's answer and reports them handled.
+  INT_PTR Reply(LRESULT result);
   HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
   void SetItemText(int id, const std::string& text);
   bool IsChecked(int id) const;

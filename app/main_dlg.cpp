@@ -50,6 +50,8 @@ INT_PTR CMainDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
   case WM_HOTKEY: OnHotkey(static_cast<int>(wParam)); return TRUE;
   case WM_CTLCOLORSTATIC: return OnStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+  case WM_SETCURSOR: return OnSetCursor(reinterpret_cast<HWND>(wParam));
+  case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wParam));
   default: return Dialog::HandleMessage(message, wParam, lParam);
   }
 }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "app/dialog.h"
 #include "app/robot_runs.h"
@@ -53,8 +54,16 @@ protected:
   bool OnClose() override;
 
 private:
-  // The robot list and its commands (main_dlg_robots.cpp).
+  // Places, bitmaps, tooltips, the banner and the link (main_dlg_looks.cpp).
   void SetUpControls();
+  void SetButtonBitmap(int buttonId, int bitmapId);
+  void AddToolTip(int controlId, const char* text);
+  void StyleFeedbackLink();
+  INT_PTR OnStaticColour(HDC dc, HWND control);
+  INT_PTR OnSetCursor(HWND under);
+  INT_PTR OnEraseBackground(HDC dc);
+
+  // The robot list and its commands (main_dlg_robots.cpp).
   void SetUpRobotList();
   void AddRobotRow(const Robot& robot);
   void SetRowTexts(int row, const Robot& robot);
@@ -69,8 +78,6 @@ private:
   void RemoveRobotAt(int row);
   void OnNotBuilt(const char* what);
   void OnFeedback();
-  void StyleFeedbackLink();
-  INT_PTR OnStaticColour(HDC dc, HWND control);
   void RunRobotFile(const std::string& path);
   void ShowLoadProblems(const std::vector<std::string>& messages);
 
@@ -107,8 +114,13 @@ private:
   int m_editedIndex = -1;        // row being edited, -1 otherwise
   bool m_showTips = true;        // start-up tips wanted
   HWND m_toolTip = nullptr;
-  struct FontDeleter {
-    void operator()(HFONT font) const { DeleteObject(font); }
+  struct GdiObjectDeleter {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
   };
-  std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> m_linkFont;
+  template <class Handle>
+  using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
+  GdiObject<HFONT> m_linkFont;
+  HCURSOR m_linkCursor = nullptr;   // a shared resource cursor: never destroyed
+  GdiObject<HBITMAP> m_background;  // nullptr: the dialog's plain background
+  std::vector<GdiObject<HBITMAP>> m_buttonBitmaps;
 };

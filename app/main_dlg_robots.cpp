@@ -31,47 +31,12 @@ struct ListColumn {
 constexpr ListColumn kColumns[] = {{"Enable", 50}, {"Name", 100}, {"Start Key", 60}, {"End Key", 60},
                                    {"Description", 330}};
 
-struct ControlPlace {
-  int m_id;
-  const char* m_toolTip;  // nullptr: none
-  int m_x, m_y, m_width, m_height;
-};
-constexpr ControlPlace kPlaces[] = {
-    {IDC_ROBOT_LIST, nullptr, 33, 75, 617, 322},
-    {IDC_RUN_ROBOT, "Run the selected Robot", 250, 46, 90, 26},
-    {IDC_SCHEDULE, "Schedule selected Robot ro run later", 350, 46, 90, 26},
-    {IDC_OPTIONS, "Options", 445, 46, 90, 26},
-    {IDC_HELP_BUTTON, "Help", 550, 46, 90, 26},
-    {IDC_RECORD_ROBOT, "Record a Robot", 250, 401, 90, 26},
-    {IDC_EDIT_ROBOT, "Edit a Robot", 350, 401, 90, 26},
-    {IDC_REMOVE_ROBOT, "Remove a Robot", 445, 401, 90, 26},
-    {IDC_SHARE_ROBOT, "Share Robot", 550, 401, 90, 26},
-    {IDC_FEEDBACK, nullptr, 550, 20, 90, 16},
-};
-
 constexpr int kUncheckedImage = 1;
 constexpr int kCheckedImage = 2;
 
 int StateImage(UINT state) { return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12); }
 
 }  // namespace
-
-void CMainDlg::SetUpControls() {
-  StyleFeedbackLink();
-  m_toolTip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, m_instance, nullptr);
-  for (const ControlPlace& place : kPlaces) {
-    MoveWindow(Item(place.m_id), place.m_x, place.m_y, place.m_width, place.m_height, FALSE);
-    if (place.m_toolTip == nullptr || m_toolTip == nullptr) continue;
-    TOOLINFOA tool = {};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(Item(place.m_id));
-    tool.lpszText = const_cast<char*>(place.m_toolTip);
-    SendMessageA(m_toolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  }
-}
 
 void CMainDlg::SetUpRobotList() {
   HWND list = Item(IDC_ROBOT_LIST);
@@ -160,22 +125,6 @@ bool CMainDlg::OnRobotCommand(int id) {
 
 void CMainDlg::OnFeedback() {
   if (!ShellOpen(kFeedbackPage)) ShowMessage(kNoBrowser, MB_OK);
-}
-
-INT_PTR CMainDlg::OnStaticColour(HDC dc, HWND control) {
-  if (control != Item(IDC_FEEDBACK)) return FALSE;
-  SetTextColor(dc, RGB(0, 0, 255));
-  SetBkMode(dc, TRANSPARENT);
-  return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
-}
-
-void CMainDlg::StyleFeedbackLink() {
-  LOGFONTA face = {};
-  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)), sizeof(face), &face);
-  lstrcpynA(face.lfFaceName, "Ariel", LF_FACESIZE);
-  face.lfUnderline = TRUE;
-  m_linkFont.reset(CreateFontIndirectA(&face));
-  SendMessageA(Item(IDC_FEEDBACK), WM_SETFONT, reinterpret_cast<WPARAM>(m_linkFont.get()), FALSE);
 }
 
 void CMainDlg::OnNotBuilt(const char* what) { ShowMessage(std::string(what) + kNotBuiltYet, MB_OK); }

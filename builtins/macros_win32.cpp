@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "builtins/macros_services.h"
+#include "builtins/program_version.h"
 
 namespace builtins {
 
@@ -133,26 +134,7 @@ class Win32MacroSystem : public MacroSystem {
     return version;
   }
 
-  std::string ProgramVersion() override {
-    char path[kBufferSize];
-    DWORD length = GetModuleFileNameA(nullptr, path, kBufferSize);
-    if (length == 0 || length >= kBufferSize) return "";
-    DWORD ignored = 0;
-    DWORD size = GetFileVersionInfoSizeA(path, &ignored);
-    if (size == 0) return "";
-    std::string data(size, '\0');
-    VS_FIXEDFILEINFO* info = nullptr;
-    UINT infoSize = 0;
-    if (!GetFileVersionInfoA(path, 0, size, &data[0]) ||
-        !VerQueryValueA(&data[0], "\\", reinterpret_cast<void**>(&info), &infoSize) || !info ||
-        infoSize < sizeof *info) {
-      return "";
-    }
-    char text[64];
-    wsprintfA(text, "%u.%u.%u.%u", HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS),
-              HIWORD(info->dwFileVersionLS), LOWORD(info->dwFileVersionLS));
-    return text;
-  }
+  std::string ProgramVersion() override { return ProgramFileVersion(); }
 
   std::vector<std::string> IpAddresses() override {
     std::vector<std::string> addresses;

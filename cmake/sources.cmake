@@ -21,6 +21,9 @@ if(WIN32)
   file(GLOB app_sources CONFIGURE_DEPENDS app/*.cpp editor/*.cpp recorder/*.cpp schedule/*.cpp res/*.rc)
   if(app_sources)
     add_executable(morvanta WIN32 ${app_sources})
+    # The resource compiler reads the pictures itself: a changed picture must rebuild the resources.
+    file(GLOB resource_pictures CONFIGURE_DEPENDS res/*.ico res/bitmaps/*)
+    set_source_files_properties(res/morvanta.rc PROPERTIES OBJECT_DEPENDS "${resource_pictures}")
     target_link_libraries(morvanta PRIVATE morvanta_core)
     target_include_directories(morvanta PRIVATE ${CMAKE_SOURCE_DIR}/res)
     # The start-up tips and the HTML manual are read from beside the executable.

@@ -1,4 +1,4 @@
-// Resource ids shared by the resource script and the code: dialogs, menus, icons and strings.
+// Resource ids shared by the resource script and the code: dialogs, menus, icons, bitmaps and strings.
 #pragma once
 
 // Dialog templates.
@@ -11,6 +11,18 @@
 #define IDI_WINDOW 128
 #define IDM_TRAY 129
 #define IDI_TRAY 131
+
+// The main window's background, its command buttons' bitmaps and the Feedback link's cursor.
+#define IDB_BACKGROUND 132
+#define IDB_RUN_ROBOT 133
+#define IDB_EDIT_ROBOT 135
+#define IDB_HELP 136
+#define IDB_OPTIONS 137
+#define IDB_REMOVE_ROBOT 138
+#define IDB_SHARE_ROBOT 186
+#define IDB_SCHEDULE 195
+#define IDB_RECORD_ROBOT 207
+#define IDCUR_LINK 143
 
 // Strings. The first is the application title every message box carries.
 #define IDS_APP_TITLE 57344

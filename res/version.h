@@ -1,4 +1,4 @@
-// The program's version, shown in the about box and stamped into the version resource.
+// The program's version, stamped into the version resource (which the about box reads).
 #pragma once
 
 #define MORVANTA_VERSION_NUMBERS 1, 0, 0, 0
