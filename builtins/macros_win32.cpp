@@ -1,5 +1,6 @@
 // MacroSystem for Windows: every string comes from a bounded call into a MAX_PATH buffer and is
-// kept only when the call says it fitted and ended in a terminator.
+// kept only when the call says it fitted and ended in a terminator. The program's version comes
+// from the reader the about box uses too.
 #include <winsock2.h>
 #include <windows.h>
 

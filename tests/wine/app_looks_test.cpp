@@ -1,6 +1,7 @@
 // End-to-end tests of the main window's looks and the about box under Wine: the command buttons
 // show their own bitmaps at their places, the banner is painted unscaled at the client origin, and
-// the about box shows the version that the exe's version resource states when it runs.
+// the about box and the script macro show the version that the exe's version resource states when
+// the program runs.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -151,9 +152,17 @@ bool StampFileVersion(const std::string& exe, DWORD versionMs, DWORD versionLs) 
   return false;
 }
 
-TEST_F(AppLooks, AboutBoxShowsTheVersionOfTheExesVersionResource) {
+TEST_F(AppLooks, AboutBoxAndScriptsShowTheVersionOfTheExesVersionResource) {
   // Four different parts, two of them wider than a byte, so a swapped or truncated part shows.
   ASSERT_TRUE(StampFileVersion(m_sandbox.PathOf("morvanta.exe"), MAKELONG(20, 1), MAKELONG(4000, 300)));
+  ASSERT_TRUE(m_sandbox.WriteScriptFile("Version.txt", RobotFile("Version", {"MSGBOX(0, \"v\", @TARVELVERSION)"})));
+  {
+    driver::Process run = Start("-a version");
+    HWND box = driver::WaitForWindowShowing(run.Id(), "1.20.300.4000");
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(driver::PressButton(box, IDOK));
+    ExpectQuitsNormally(run);
+  }
   ASSERT_NO_FATAL_FAILURE(StartFirst());
   TrayCommand(ID_TRAY_ABOUT);
   HWND about = driver::WaitForWindow({"About Morvanta", "#32770", m_first->Id(), true});
