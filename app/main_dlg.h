@@ -117,8 +117,8 @@ private:
   struct GdiObjectDeleter {
     void operator()(HGDIOBJ object) const { DeleteObject(object); }
   };
-  template <class Handle>
-  using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
+  template <class GdiHandle>
+  using GdiObject = std::unique_ptr<std::remove_pointer_t<GdiHandle>, GdiObjectDeleter>;
   GdiObject<HFONT> m_linkFont;
   HCURSOR m_linkCursor = nullptr;   // a shared resource cursor: never destroyed
   GdiObject<HBITMAP> m_background;  // nullptr: the dialog's plain background
