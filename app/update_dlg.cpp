@@ -12,7 +12,16 @@
 namespace {
 constexpr UINT WM_UPDATE_CHECK_DONE = WM_APP + 1;
 constexpr char kChecking[] = "Checking for a newer version...";
-constexpr char kNotStarted[] = "The update check could not be started.";
+constexpr char kCheckFailed[] = "The update check could not be completed.";
+
+// The worker's whole life: no exception may leave a thread, or the program would end.
+UpdateCheckAnswer CheckSafely(const std::string& address, const std::string& version) noexcept {
+  try {
+    return CheckForUpdate(address, version);
+  } catch (...) {
+    return {kCheckFailed, {}};
+  }
+}
 }  // namespace
 
 // What the worker and the dialog share: the window to tell (null once the dialog has closed) and
@@ -57,9 +66,9 @@ void CUpdateDlg::StartCheck() {
   std::string address = UpdateAddress();
   std::string version = ProgramVersion();
   try {
-    std::thread([link, address, version] { link->Deliver(CheckForUpdate(address, version)); }).detach();
+    std::thread([link, address, version] { link->Deliver(CheckSafely(address, version)); }).detach();
   } catch (const std::system_error&) {
-    SetItemText(IDC_UPDATE_STATUS, kNotStarted);
+    SetItemText(IDC_UPDATE_STATUS, kCheckFailed);
   }
 }
 
