@@ -4,9 +4,13 @@
 
 #include <string>
 
+// The full path of the running executable.
+std::string ExePath();
 // The full path of the running executable up to, not including, its last backslash.
 std::string ExeFolder();
 // The exe folder + "\script": where the robot files live.
 std::string ScriptFolder();
 // The exe folder + "\option.ini": the program's options.
 std::string OptionFilePath();
+// The exe folder + "\update.ini": where the update check finds its address.
+std::string UpdateIniPath();

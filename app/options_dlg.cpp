@@ -3,14 +3,12 @@
 
 #include "app/app_paths.h"
 #include "app/robot_transfer_ui.h"
-
-namespace {
-constexpr char kCheckNotBuilt[] = "Checking for updates is not available in this version yet.";
-}  // namespace
+#include "app/update_dlg.h"
+#include "update_dlg_ids.h"
 
 bool COptionsDlg::OnCommand(int id) {
   switch (id) {
-  case IDC_OPTIONS_CHECK_NOW: ShowMessage(kCheckNotBuilt, MB_OK); return true;
+  case IDC_OPTIONS_CHECK_NOW: CUpdateDlg().DoModal(GetModuleHandleA(nullptr), IDD_UPDATE, Handle()); return true;
   case IDC_OPTIONS_EXPORT: ExportRobotsWithDialogs(Handle(), ScriptFolder()); return true;
   case IDC_OPTIONS_IMPORT:
     if (ImportRobotsWithDialogs(Handle(), ScriptFolder())) m_robotsImported();
