@@ -5,7 +5,7 @@
 #include <system_error>
 #include <thread>
 
-#include "app/program_version.h"
+#include "builtins/program_version.h"
 #include "app/shell_open.h"
 #include "update_dlg_ids.h"
 
@@ -64,7 +64,7 @@ void CUpdateDlg::StartCheck() {
   m_link->m_window = Handle();  // before the worker exists, so no lock is needed yet
   std::shared_ptr<WorkerLink> link = m_link;
   std::string address = UpdateAddress();
-  std::string version = ProgramVersion();
+  std::string version = builtins::ProgramFileVersion();
   try {
     std::thread([link, address, version] { link->Deliver(CheckSafely(address, version)); }).detach();
   } catch (const std::system_error&) {
