@@ -10,3 +10,5 @@ std::string ExeFolder();
 std::string ScriptFolder();
 // The exe folder + "\option.ini": the program's options.
 std::string OptionFilePath();
+// The user's Documents folder, or the exe folder when the system names none.
+std::string DocumentsFolder();

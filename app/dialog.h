@@ -36,6 +36,7 @@ protected:
   void EndModal(INT_PTR result);
   HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
   void SetItemText(int id, const std::string& text);
+  std::string ItemText(int id) const;
   bool IsChecked(int id) const;
   // A message box owned by this dialog with the application title as caption.
   int ShowMessage(const std::string& text, UINT flags) const;
