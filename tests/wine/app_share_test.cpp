@@ -23,6 +23,8 @@ const std::vector<std::string> kEscapedLines = {"SEND(&quot;&lt;Enter&gt;&quot;)
                                                 "; &lt;/li&gt;&lt;/ol&gt;&lt;script&gt;alert(1)&lt;/script&gt;"};
 constexpr char kCannotWrite[] = "The page could not be saved as:\n";
 constexpr char kChooseAnother[] = "\n\nPlease choose another name or folder.";
+constexpr char kNoDestination[] = "Please enter where to save the page.";
+constexpr char kOverRobot[] = "The page cannot be saved over a robot file. Please choose another name or folder.";
 constexpr char kReplaceQuestion[] = "\n\nThis file already exists. Do you want to replace it?";
 constexpr char kSavedAs[] = "The page was saved as:\n";
 constexpr char kNoBrowser[] =
@@ -145,18 +147,32 @@ TEST_F(AppShare, ADestinationThatCannotBeWrittenIsReportedAndLeftAlone) {
   const std::string readOnly = m_sandbox.PathOf("kept.html");
   std::ofstream(readOnly, std::ios::binary) << "kept";
   ASSERT_TRUE(SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+  struct Answered {
+    std::string m_message;
+    int m_button;
+  };
+  const struct {
+    std::string m_destination;
+    std::vector<Answered> m_messages;
+  } cases[] = {
+      {"  ", {{kNoDestination, IDOK}}},
+      {RobotPath(), {{kOverRobot, IDOK}}},
+      {m_sandbox.ScriptFolder() + "\\New.TXT", {{kOverRobot, IDOK}}},  // would become a robot
+      {missingFolder, {{kCannotWrite + missingFolder + kChooseAnother, IDOK}}},
+      {readOnly, {{readOnly + kReplaceQuestion, IDYES}, {kCannotWrite + readOnly + kChooseAnother, IDOK}}},
+      {readOnly, {{readOnly + kReplaceQuestion, IDNO}}},
+  };
   HWND share = OpenShare();
   ASSERT_NE(share, nullptr);
-
-  SaveAs(share, missingFolder);
-  Answer(kCannotWrite + missingFolder + kChooseAnother, IDOK);
+  for (const auto& c : cases) {
+    SaveAs(share, c.m_destination);
+    for (const Answered& answered : c.m_messages) Answer(answered.m_message, answered.m_button);
+    ASSERT_TRUE(IsWindow(share)) << c.m_destination;
+    EXPECT_FALSE(Exists(c.m_destination + ".tmp")) << c.m_destination;
+  }
   EXPECT_FALSE(Exists(missingFolder));
-
-  SaveAs(share, readOnly);
-  Answer(readOnly + kReplaceQuestion, IDYES);
-  Answer(kCannotWrite + readOnly + kChooseAnother, IDOK);
+  EXPECT_FALSE(Exists(m_sandbox.ScriptFolder() + "\\New.TXT"));
   EXPECT_EQ(ReadWholeFile(readOnly), "kept");
-  EXPECT_FALSE(Exists(readOnly + ".tmp"));
   SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
 
   // The user may still pick another place; with nothing to open it, the page stays saved.
