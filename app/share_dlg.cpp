@@ -128,9 +128,10 @@ bool CShareDlg::MayWrite(const std::string& destination) const {
     ShowMessage(kNoDestination, MB_OK);
     return false;
   }
-  // Robot files are never replaced, whatever the user types.
-  if (HasExtensionNoCase(destination, ".txt") &&
-      EqualsNoCase(FolderOf(FullPath(destination)), FullPath(ScriptFolder()))) {
+  // Robot files are never replaced, whatever the user types: the full path is the one the file
+  // system will use (trailing dots and blanks dropped, "." and ".." resolved).
+  const std::string full = FullPath(destination);
+  if (HasExtensionNoCase(full, ".txt") && EqualsNoCase(FolderOf(full), FullPath(ScriptFolder()))) {
     ShowMessage(kOverRobot, MB_OK | MB_ICONWARNING);
     return false;
   }

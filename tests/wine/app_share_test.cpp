@@ -158,6 +158,7 @@ TEST_F(AppShare, ADestinationThatCannotBeWrittenIsReportedAndLeftAlone) {
       {"  ", {{kNoDestination, IDOK}}},
       {RobotPath(), {{kOverRobot, IDOK}}},
       {m_sandbox.ScriptFolder() + "\\New.TXT", {{kOverRobot, IDOK}}},  // would become a robot
+      {m_sandbox.ScriptFolder() + "\\..\\script\\Shared.txt. ", {{kOverRobot, IDOK}}},
       {missingFolder, {{kCannotWrite + missingFolder + kChooseAnother, IDOK}}},
       {readOnly, {{readOnly + kReplaceQuestion, IDYES}, {kCannotWrite + readOnly + kChooseAnother, IDOK}}},
       {readOnly, {{readOnly + kReplaceQuestion, IDNO}}},
