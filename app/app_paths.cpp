@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <vector>
 
 #include "robot/file_system.h"
@@ -28,3 +30,9 @@ std::string ScriptFolder() { return JoinPath(ExeFolder(), "script"); }
 std::string OptionFilePath() { return JoinPath(ExeFolder(), "option.ini"); }
 
 std::string UpdateIniPath() { return JoinPath(ExeFolder(), "update.ini"); }
+
+std::string DocumentsFolder() {
+  char folder[MAX_PATH] = {};
+  if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder))) return folder;
+  return ExeFolder();
+}

@@ -14,3 +14,5 @@ std::string ScriptFolder();
 std::string OptionFilePath();
 // The exe folder + "\update.ini": where the update check finds its address.
 std::string UpdateIniPath();
+// The user's Documents folder, or the exe folder when the system names none.
+std::string DocumentsFolder();

@@ -67,6 +67,13 @@ INT_PTR Dialog::Reply(LRESULT result) {
 
 void Dialog::SetItemText(int id, const std::string& text) { SetDlgItemTextA(m_hwnd, id, text.c_str()); }
 
+std::string Dialog::ItemText(int id) const {
+  HWND item = Item(id);
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(item)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(item, &text[0], static_cast<int>(text.size()))));
+  return text;
+}
+
 bool Dialog::IsChecked(int id) const { return IsDlgButtonChecked(m_hwnd, id) == BST_CHECKED; }
 
 int Dialog::ShowMessage(const std::string& text, UINT flags) const { return ShowAppMessage(m_hwnd, text, flags); }

@@ -38,6 +38,7 @@ protected:
   INT_PTR Reply(LRESULT result);
   HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
   void SetItemText(int id, const std::string& text);
+  std::string ItemText(int id) const;
   bool IsChecked(int id) const;
   // A message box owned by this dialog with the application title as caption.
   int ShowMessage(const std::string& text, UINT flags) const;

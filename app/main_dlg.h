@@ -68,6 +68,8 @@ private:
   void AddRobotRow(const Robot& robot);
   void SetRowTexts(int row, const Robot& robot);
   int SelectedRow() const;
+  // The selected row, or -1 after showing `noSelection`.
+  int SelectedRowOrSay(const char* noSelection) const;
   std::string RowName(int row) const;
   bool OnRobotCommand(int id);
   bool OnNotify(const NMHDR& header);
@@ -75,6 +77,7 @@ private:
   void OnRunRobot();
   void OnOptions();
   void OnRemoveRobot();
+  void OnShareRobot();
   void RemoveRobotAt(int row);
   void OnNotBuilt(const char* what);
   void OnFeedback();

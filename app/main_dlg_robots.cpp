@@ -8,6 +8,7 @@
 #include "app/app_paths.h"
 #include "app/options_dlg.h"
 #include "app/robot_hotkeys.h"
+#include "app/share_dlg.h"
 #include "app/shell_open.h"
 #include "main_dlg_ids.h"
 #include "robot/file_system.h"
@@ -89,6 +90,12 @@ int CMainDlg::SelectedRow() const {
   return static_cast<int>(SendMessageA(Item(IDC_ROBOT_LIST), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
+int CMainDlg::SelectedRowOrSay(const char* noSelection) const {
+  const int row = SelectedRow();
+  if (row < 0) ShowMessage(noSelection, MB_OK);
+  return row;
+}
+
 std::string CMainDlg::RowName(int row) const {
   char text[MAX_PATH] = {};
   LVITEMA item = {};
@@ -115,10 +122,7 @@ bool CMainDlg::OnRobotCommand(int id) {
     return true;
   case IDC_REMOVE_ROBOT: OnRemoveRobot(); return true;
   case IDC_FEEDBACK: OnFeedback(); return true;
-  case IDC_SHARE_ROBOT:
-    if (SelectedRow() < 0) ShowMessage(kNoRobotToShare, MB_OK);
-    else OnNotBuilt("Sharing a robot");
-    return true;
+  case IDC_SHARE_ROBOT: OnShareRobot(); return true;
   default: return false;
   }
 }
@@ -162,11 +166,8 @@ void CMainDlg::OnRowCheckChanged(int row, bool ticked) {
 }
 
 void CMainDlg::OnRunRobot() {
-  const int row = SelectedRow();
-  if (row < 0) {
-    ShowMessage(kNoRobotToRun, MB_OK);
-    return;
-  }
+  const int row = SelectedRowOrSay(kNoRobotToRun);
+  if (row < 0) return;
   const std::string name = RowName(row);
   if (!name.empty()) RunRobotFile(RobotFilePath(ScriptFolder(), name));
 }
@@ -176,12 +177,18 @@ void CMainDlg::OnOptions() {
   if (options.DoModal(m_instance, IDD_OPTIONS, Handle()) == IDC_OPTIONS_START) AddRobot();
 }
 
+void CMainDlg::OnShareRobot() {
+  const int row = SelectedRowOrSay(kNoRobotToShare);
+  if (row < 0) return;
+  const std::string name = RowName(row);
+  if (name.empty()) return;
+  CShareDlg share(RobotFilePath(ScriptFolder(), name));
+  share.DoModal(m_instance, IDD_SHARE, Handle());
+}
+
 void CMainDlg::OnRemoveRobot() {
-  const int row = SelectedRow();
-  if (row < 0) {
-    ShowMessage(kNoRobotToDelete, MB_OK);
-    return;
-  }
+  const int row = SelectedRowOrSay(kNoRobotToDelete);
+  if (row < 0) return;
   if (RowName(row).empty() || ShowMessage(kDeleteQuestion, MB_YESNO) != IDYES) return;
   RemoveRobotAt(row);
 }

@@ -264,6 +264,14 @@ std::string OsVersionName(const OsVersion& version) {
   return "WIN_NT4";
 }
 
+std::string OsVersionText(const OsVersion& version) {
+  if (!version.m_known) return "";
+  std::string text = OsVersionName(version) + " " + std::to_string(version.m_major) + "." +
+                     std::to_string(version.m_minor) + "." + std::to_string(version.m_build);
+  if (!version.m_servicePack.empty()) text += " " + version.m_servicePack;
+  return text;
+}
+
 MacroResult ReadMacro(ScriptEngine& engine, const std::string& upperName, Variant& value) {
   for (const MacroEntry& entry : kMacros) {
     if (upperName == entry.m_name) {

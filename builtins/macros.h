@@ -18,5 +18,8 @@ MacroResult ReadMacro(ScriptEngine& engine, const std::string& upperName, Varian
 
 // The @OSVERSION text of a system version ("WIN_XP", "WIN_10", ...); "" when it is not known.
 std::string OsVersionName(const OsVersion& version);
+// The system's version for people: that name, the version numbers and any service pack, e.g.
+// "WIN_XP 5.1.2600 Service Pack 3"; "" when it is not known.
+std::string OsVersionText(const OsVersion& version);
 
 }  // namespace builtins

@@ -9,8 +9,9 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #endif
+
+#include <fstream>
 
 #include "robot/text_util.h"
 
@@ -32,6 +33,25 @@ std::string BaseNameOfPath(const std::string& path) {
   const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
   const std::size_t dot = file.rfind('.');
   return dot == std::string::npos ? file : file.substr(0, dot);
+}
+
+namespace {
+
+bool WriteWholeFile(const std::string& path, const std::string& text) {
+  std::ofstream file(path, std::ios::out | std::ios::binary | std::ios::trunc);
+  if (!file.is_open()) return false;
+  file.write(text.data(), static_cast<std::streamsize>(text.size()));
+  file.close();
+  return !file.fail();
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, const std::string& text) {
+  const std::string temporary = path + ".tmp";
+  if (WriteWholeFile(temporary, text) && ReplaceFileAtomically(temporary, path)) return true;
+  RemoveFile(temporary);
+  return false;
 }
 
 #ifndef _WIN32

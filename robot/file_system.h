@@ -25,6 +25,11 @@ bool HasExtensionNoCase(const std::string& name, const std::string& extension);
 // one. Refuses to replace a read-only file. Returns false and leaves both files when it fails.
 bool ReplaceFileAtomically(const std::string& from, const std::string& to);
 
+// Writes `text` to path + ".tmp" and moves that over `path`, so that `path` is either the old file
+// or the complete new one, never a half-written file. Returns false, with no temporary file
+// left and any old file as it was, when it fails.
+bool WriteFileAtomically(const std::string& path, const std::string& text);
+
 // The names (not paths) of the plain files in `folder` whose extension is `extension` (with its
 // dot, e.g. ".robo") in any case, in the order the file system returns them. Empty when the
 // folder cannot be read.

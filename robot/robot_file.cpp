@@ -1,5 +1,4 @@
 // The robot file: its positional reader and its writer.
-#include <fstream>
 #include <sstream>
 
 #include "robot/file_system.h"
@@ -101,14 +100,6 @@ std::string FileText(const Robot& robot) {
   return out.str();
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& text) {
-  std::ofstream file(path, std::ios::out | std::ios::binary | std::ios::trunc);
-  if (!file.is_open()) return false;
-  file.write(text.data(), static_cast<std::streamsize>(text.size()));
-  file.close();
-  return !file.fail();
-}
-
 }  // namespace
 
 LoadResult Robot::Load(const std::string& path) {
@@ -121,17 +112,7 @@ LoadResult Robot::Load(const std::string& path) {
 }
 
 bool Robot::Save(const std::string& folder) const {
-  const std::string target = RobotFilePath(folder, FlattenLineBreaks(m_name));
-  const std::string temporary = target + ".tmp";
-  if (!WriteWholeFile(temporary, FileText(*this))) {
-    RemoveFile(temporary);
-    return false;
-  }
-  if (!ReplaceFileAtomically(temporary, target)) {
-    RemoveFile(temporary);
-    return false;
-  }
-  return true;
+  return WriteFileAtomically(RobotFilePath(folder, FlattenLineBreaks(m_name)), FileText(*this));
 }
 
 std::string RobotFilePath(const std::string& scriptFolder, const std::string& name) {

@@ -166,17 +166,18 @@ TEST_F(MacrosTest, OsMacrosNameTheFamilyReleaseAndLanguage) {
     const char* m_type;
     const char* m_name;
     const char* m_language;
+    const char* m_text;  // the version as the share page reports it
   } cases[] = {
-      {Version(true, 4, 0), "WIN32_NT", "WIN_NT4", "0407"},
-      {Version(true, 5, 0), "WIN32_NT", "WIN_2000", "0409"},
-      {Version(true, 5, 1, 2600), "WIN32_NT", "WIN_XP", "0409"},
-      {Version(true, 6, 1), "WIN32_NT", "WIN_7", "0409"},
-      {Version(true, 10, 0, 19045), "WIN32_NT", "WIN_10", "0409"},
-      {Version(true, 10, 0, 22631), "WIN32_NT", "WIN_11", "0409"},
-      {Version(false, 4, 0), "WIN32_WINDOWS", "WIN_95", "040C"},
-      {Version(false, 4, 10), "WIN32_WINDOWS", "WIN_98", "040C"},
-      {Version(false, 4, 90), "WIN32_WINDOWS", "WIN_ME", "040C"},
-      {OsVersion(), "", "", ""},
+      {Version(true, 4, 0), "WIN32_NT", "WIN_NT4", "0407", "WIN_NT4 4.0.0 Service Pack 3"},
+      {Version(true, 5, 0), "WIN32_NT", "WIN_2000", "0409", "WIN_2000 5.0.0 Service Pack 3"},
+      {Version(true, 5, 1, 2600), "WIN32_NT", "WIN_XP", "0409", "WIN_XP 5.1.2600 Service Pack 3"},
+      {Version(true, 6, 1), "WIN32_NT", "WIN_7", "0409", "WIN_7 6.1.0 Service Pack 3"},
+      {Version(true, 10, 0, 19045), "WIN32_NT", "WIN_10", "0409", "WIN_10 10.0.19045 Service Pack 3"},
+      {Version(true, 10, 0, 22631), "WIN32_NT", "WIN_11", "0409", "WIN_11 10.0.22631 Service Pack 3"},
+      {Version(false, 4, 0), "WIN32_WINDOWS", "WIN_95", "040C", "WIN_95 4.0.0 Service Pack 3"},
+      {Version(false, 4, 10), "WIN32_WINDOWS", "WIN_98", "040C", "WIN_98 4.10.0 Service Pack 3"},
+      {Version(false, 4, 90), "WIN32_WINDOWS", "WIN_ME", "040C", "WIN_ME 4.90.0 Service Pack 3"},
+      {OsVersion(), "", "", "", ""},
   };
   for (const auto& c : cases) {
     m_fake.m_version = c.m_version;
@@ -184,6 +185,7 @@ TEST_F(MacrosTest, OsMacrosNameTheFamilyReleaseAndLanguage) {
     ExpectMacros({{"@OSType", c.m_type}, {"@OSVersion", c.m_name}, {"@OSLang", c.m_language},
                   {"@OSServicePack", m_fake.m_version.m_servicePack.c_str()}});
     EXPECT_EQ(m_harness.Eval("@OSBuild").m_value.AsInt(), static_cast<int>(c.m_version.m_build));
+    EXPECT_EQ(builtins::OsVersionText(m_fake.m_version), c.m_text);
   }
 }
 

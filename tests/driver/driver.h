@@ -102,6 +102,12 @@ bool Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Presses a dialog's button the way a click does: posts its command.
 bool PressButton(HWND dialog, int buttonId);
 
+// List views of other processes: a cell's text, a row's state (e.g. selected or ticked), and the
+// first row whose cell in `column` shows `text` (-1 when none does).
+std::string ListItemText(HWND list, int row, int column);
+bool SetListItemState(HWND list, int row, UINT state, UINT mask);
+int ListRowOf(HWND list, int column, const std::string& text);
+
 // Synthetic input through SendInput: a key pressed and released, a left click at a screen point.
 bool PressKey(WORD virtualKey);
 // Presses the keys in order and releases them in reverse order: a chord such as Ctrl+Shift+F7.

@@ -13,9 +13,10 @@
 #include "driver/driver.h"
 
 // A robot file named `name` whose script section holds `lines`, run `repeatTimes` times.
-inline std::string RobotFile(const std::string& name, const std::vector<std::string>& lines, int repeatTimes = 1) {
-  std::string file = "[General]\r\nName=" + name +
-                     "\r\nStartKey=\r\nEndKey=\r\nDescription=\r\nEnable=0\r\nRepeatOption=0\r\nRepeatTimes=" +
+inline std::string RobotFile(const std::string& name, const std::vector<std::string>& lines, int repeatTimes = 1,
+                             const std::string& description = "") {
+  std::string file = "[General]\r\nName=" + name + "\r\nStartKey=\r\nEndKey=\r\nDescription=" + description +
+                     "\r\nEnable=0\r\nRepeatOption=0\r\nRepeatTimes=" +
                      std::to_string(repeatTimes) + "\r\nOriginalSpeed=1\r\nUseSimilarWin=0\r\nUseRecWin=0\r\n[Script]\r\n";
   for (const std::string& line : lines) file += line + "\r\n";
   return file;
