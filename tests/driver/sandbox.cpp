@@ -1,6 +1,8 @@
-// The sandbox: a temporary copy of the programs with their own script folder.
+// The sandbox: a temporary copy of the programs with their own script folder; whole files read
+// and written.
 #include <atomic>
 #include <fstream>
+#include <sstream>
 
 #include "driver.h"
 
@@ -59,9 +61,26 @@ Sandbox::Sandbox(const std::string& binFolder, const std::vector<std::string>& p
 Sandbox::~Sandbox() { RemoveTree(m_folder); }
 
 bool Sandbox::WriteScriptFile(const std::string& name, const std::string& contents) const {
-  std::ofstream file(ScriptFolder() + "\\" + name, std::ios::binary);
+  return WriteWholeFile(ScriptFolder() + "\\" + name, contents);
+}
+
+std::string Sandbox::ReadScriptFile(const std::string& name) const {
+  return ReadWholeFile(ScriptFolder() + "\\" + name);
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& contents) {
+  std::ofstream file(path, std::ios::binary);
   file << contents;
   return static_cast<bool>(file.flush());
 }
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace driver
