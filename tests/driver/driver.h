@@ -165,9 +165,8 @@ bool PressChordUntil(const std::vector<WORD>& virtualKeys, Condition condition,
 }
 // Moves the pointer to the screen's bottom-right corner, where no window of the program appears.
 // Wine's X11 driver takes the key state from the X server whenever the pointer enters one of its
-// windows (a window appearing under it is enough) or one gets the input focus; the X server knows
-// nothing of keys sent with SendInput, so a modifier held by a chord would be released before the
-// chord's last key.
+// windows (a window appearing under it is enough); the X server knows nothing of keys sent with
+// SendInput, so a modifier held by a chord would be released before the chord's last key.
 bool ParkPointer();
 bool ClickAt(int x, int y);
 POINT CursorPosition();

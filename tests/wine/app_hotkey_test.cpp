@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <string>
 #include <vector>
 
@@ -22,7 +21,8 @@ constexpr char kLongWait[] = "WAITLONG(300000)";
 
 const std::vector<std::string> kBrokenLines = {"$x = 1", "$y = 1 +* 2"};
 
-// A robot with the given keys, ticked unless `enable` is 0; repeat option 1 repeats it until its end key.
+// A robot with the given keys, ticked unless `enable` is 0; repeat option 1 repeats it until its
+// end key.
 std::string HotkeyRobot(const std::string& name, const std::string& startKey, const std::string& endKey,
                         int repeatOption, const std::vector<std::string>& lines, int enable = 1) {
   std::string file = RobotFile(name, lines);

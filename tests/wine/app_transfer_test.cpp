@@ -1,5 +1,6 @@
 // End-to-end tests of robot export and import through the Options dialog under Wine: the folder
-// browser, the overwrite questions, the byte-for-byte round trip and the reloaded robot list.
+// typed into the browser, the overwrite questions, the byte-for-byte round trip and the reloaded
+// robot list.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@
 namespace {
 
 constexpr char kFolderTitle[] = "Select a folder to store your robots";
-constexpr char kOutFolderName[] = "robot-backup";
+constexpr char kDecoyFolderName[] = "decoy";
 
 std::string ExportQuestion(const std::string& name) {
   return "Morvanta robot \"" + name +
@@ -41,6 +42,7 @@ protected:
     AppFixture::SetUp();
     for (const auto& [name, file] : kRobots) ASSERT_TRUE(m_sandbox.WriteScriptFile(name + ".txt", file));
     ASSERT_TRUE(CreateDirectoryA(m_out.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(m_decoy.c_str(), nullptr));
     StartFirst();
     m_rows = std::make_unique<driver::ListView>(GetDlgItem(m_main, IDC_ROBOT_LIST), m_first->Id());
     ASSERT_TRUE(driver::WaitUntil([&] { return m_rows->RowCount() == 2; }));
@@ -57,28 +59,34 @@ protected:
     EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(m_options); }));
   }
 
-  // Presses Export or Import and chooses the out folder in the browser it opens.
+  // Presses Export or Import and types the out folder into the browser it opens, over a decoy
+  // folder selected in its tree: the typed folder must win.
   void Transfer(int command) {
     ASSERT_TRUE(driver::PressButton(m_options, command));
     HWND browser = driver::WaitForWindowShowing(m_first->Id(), kFolderTitle);
     ASSERT_NE(browser, nullptr);
     HWND edit = driver::FindChildByClass(browser, "Edit");
+    ASSERT_NO_FATAL_FAILURE(SelectDecoy(browser, edit));
+    ASSERT_TRUE(driver::Send(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(m_out.c_str())).value_or(0));
+    ASSERT_TRUE(driver::PressButton(browser, IDOK));
+    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(browser); }));
+  }
+
+  // Wine's browser now and then ignores a selection made right after it opens, so the decoy is
+  // selected until the browser shows it. Without it the selection would be the desktop, which Wine
+  // maps onto the user's home folder.
+  void SelectDecoy(HWND browser, HWND edit) {
     driver::RemoteMemory path(m_first->Id());
-    ASSERT_TRUE(path.Write(m_out.c_str(), m_out.size() + 1));
-    // Wine's browser now and then ignores a selection made while it is still filling its tree, so
-    // the folder is selected until the browser shows it. Only then is it confirmed: the browser's
-    // first selection is the desktop, which Wine maps onto the user's home folder.
+    ASSERT_TRUE(path.Write(m_decoy.c_str(), m_decoy.size() + 1));
     const bool shown = driver::WaitUntil([&] {
       driver::Send(browser, BFFM_SETSELECTIONA, TRUE, path.At());
-      return driver::WaitUntil([&] { return driver::WindowText(edit) == kOutFolderName; },
+      return driver::WaitUntil([&] { return driver::WindowText(edit) == kDecoyFolderName; },
                                driver::Milliseconds(1000));
     });
     if (!shown) {
       driver::PressButton(browser, IDCANCEL);
-      FAIL() << "the browser did not select " << m_out << "; it shows " << driver::WindowText(edit);
+      FAIL() << "the browser did not select " << m_decoy << "; it shows " << driver::WindowText(edit);
     }
-    ASSERT_TRUE(driver::PressButton(browser, IDOK));
-    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(browser); }));
   }
 
   // The box of whichever of the questions is asked first; `asked` is set to its question.
@@ -127,7 +135,8 @@ protected:
 
   std::string OutFile(const std::string& name) const { return m_out + "\\" + name + ".robo"; }
 
-  const std::string m_out = m_sandbox.Folder() + "\\" + kOutFolderName;
+  const std::string m_out = m_sandbox.Folder() + "\\robot-backup";
+  const std::string m_decoy = m_sandbox.Folder() + "\\" + kDecoyFolderName;
   std::unique_ptr<driver::ListView> m_rows;
   HWND m_options = nullptr;
 };
