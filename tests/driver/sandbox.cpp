@@ -10,12 +10,21 @@ namespace driver {
 
 namespace {
 
-std::string TemporaryFolder() {
+constexpr int kFolderAttempts = 100;
+
+// A new, empty folder in the temporary folder; empty when none can be made. Process ids come
+// back, so a folder left behind by a killed test may already carry a name: the next one is tried.
+std::string CreateTemporaryFolder() {
   char base[MAX_PATH + 1] = {};
   GetTempPathA(sizeof base, base);
   static std::atomic<unsigned> counter{0};
-  return std::string(base) + "morvanta-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-         std::to_string(counter++);
+  for (int attempt = 0; attempt < kFolderAttempts; ++attempt) {
+    std::string folder = std::string(base) + "morvanta-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                         std::to_string(counter++);
+    if (CreateDirectoryA(folder.c_str(), nullptr)) return folder;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) break;
+  }
+  return {};
 }
 
 void RemoveTree(const std::string& folder) {
@@ -50,15 +59,17 @@ std::string WindowsPath(const std::string& path) {
 }
 
 Sandbox::Sandbox(const std::string& binFolder, const std::vector<std::string>& programs)
-    : m_folder(TemporaryFolder()) {
-  m_ready = CreateDirectoryA(m_folder.c_str(), nullptr) && CreateDirectoryA(ScriptFolder().c_str(), nullptr);
+    : m_folder(CreateTemporaryFolder()) {
+  m_ready = !m_folder.empty() && CreateDirectoryA(ScriptFolder().c_str(), nullptr);
   std::string source = WindowsPath(binFolder);
   for (const std::string& program : programs) {
     m_ready = m_ready && CopyFileA((source + "\\" + program).c_str(), PathOf(program).c_str(), FALSE);
   }
 }
 
-Sandbox::~Sandbox() { RemoveTree(m_folder); }
+Sandbox::~Sandbox() {
+  if (!m_folder.empty()) RemoveTree(m_folder);
+}
 
 bool Sandbox::WriteScriptFile(const std::string& name, const std::string& contents) const {
   return WriteWholeFile(ScriptFolder() + "\\" + name, contents);
