@@ -1,7 +1,11 @@
 // Folder browser and message boxes around the portable export and import.
 #include "app/robot_transfer_ui.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
+#include <shlwapi.h>
+
+#include <vector>
 
 #include "robot/robot_transfer.h"
 
@@ -28,14 +32,51 @@ struct ItemList {
   ~ItemList() { CoTaskMemFree(m_items); }
 };
 
+// Some browsers (Wine's among them) ignore a folder typed into the edit box and return the tree's
+// selection instead, so the text is also taken when OK is pressed.
+LRESULT CALLBACK KeepTypedFolder(HWND browser, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR typed) {
+  try {
+    if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
+      HWND edit = FindWindowExA(browser, nullptr, "Edit", nullptr);
+      std::vector<char> text(static_cast<std::size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
+      GetWindowTextA(edit, text.data(), static_cast<int>(text.size()));
+      *reinterpret_cast<std::string*>(typed) = text.data();
+    }
+  } catch (...) {
+    // Out of memory: the tree's selection still counts.
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(browser, KeepTypedFolder, 0);
+  return DefSubclassProc(browser, message, wParam, lParam);
+}
+
+int CALLBACK OnBrowserEvent(HWND browser, UINT message, LPARAM, LPARAM typed) {
+  if (message == BFFM_INITIALIZED) SetWindowSubclass(browser, KeepTypedFolder, 0, static_cast<DWORD_PTR>(typed));
+  return 0;
+}
+
+// A typed full path of an existing folder wins; a typed name is the tree's selection, as shown.
+bool IsTypedFolder(const std::string& typed) {
+  const DWORD attributes = GetFileAttributesA(typed.c_str());
+  return !typed.empty() && !PathIsRelativeA(typed.c_str()) && attributes != INVALID_FILE_ATTRIBUTES &&
+         (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 bool ChooseFolder(HWND owner, std::string& folder) {
+  std::string typed;
   BROWSEINFOA info = {};
   info.hwndOwner = owner;
   info.lpszTitle = kFolderTitle;
   info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX | BIF_VALIDATE | BIF_NEWDIALOGSTYLE;
+  info.lpfn = OnBrowserEvent;
+  info.lParam = reinterpret_cast<LPARAM>(&typed);
   ItemList chosen;
   chosen.m_items = SHBrowseForFolderA(&info);
   if (chosen.m_items == nullptr) return false;
+  if (IsTypedFolder(typed)) {
+    folder = typed;
+    return true;
+  }
   char path[MAX_PATH] = {};
   if (!SHGetPathFromIDListA(chosen.m_items, path)) return false;
   folder = path;

@@ -28,6 +28,7 @@ bool PressKey(WORD virtualKey) {
 }
 
 bool PressChord(const std::vector<WORD>& virtualKeys) {
+  if (!ParkPointer()) return false;
   std::vector<INPUT> inputs;
   for (WORD key : virtualKeys) inputs.push_back(KeyInput(key, false));
   for (auto key = virtualKeys.rbegin(); key != virtualKeys.rend(); ++key) inputs.push_back(KeyInput(*key, true));
@@ -39,6 +40,10 @@ bool ClickAt(int x, int y) {
   if (!SetCursorPos(x, y)) return false;
   INPUT inputs[] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
   return SendInput(2, inputs, sizeof(INPUT)) == 2;
+}
+
+bool ParkPointer() {
+  return SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1) != FALSE;
 }
 
 POINT CursorPosition() {

@@ -1,6 +1,8 @@
-// The sandbox: a temporary copy of the programs with their own script folder.
+// The sandbox: a temporary copy of the programs with their own script folder; whole files read
+// and written.
 #include <atomic>
 #include <fstream>
+#include <sstream>
 
 #include "driver.h"
 
@@ -8,12 +10,21 @@ namespace driver {
 
 namespace {
 
-std::string TemporaryFolder() {
+constexpr int kFolderAttempts = 100;
+
+// A new, empty folder in the temporary folder; empty when none can be made. Process ids come
+// back, so a folder left behind by a killed test may already carry a name: the next one is tried.
+std::string CreateTemporaryFolder() {
   char base[MAX_PATH + 1] = {};
   GetTempPathA(sizeof base, base);
   static std::atomic<unsigned> counter{0};
-  return std::string(base) + "morvanta-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-         std::to_string(counter++);
+  for (int attempt = 0; attempt < kFolderAttempts; ++attempt) {
+    std::string folder = std::string(base) + "morvanta-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                         std::to_string(counter++);
+    if (CreateDirectoryA(folder.c_str(), nullptr)) return folder;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) break;
+  }
+  return {};
 }
 
 void RemoveTree(const std::string& folder) {
@@ -48,20 +59,39 @@ std::string WindowsPath(const std::string& path) {
 }
 
 Sandbox::Sandbox(const std::string& binFolder, const std::vector<std::string>& programs)
-    : m_folder(TemporaryFolder()) {
-  m_ready = CreateDirectoryA(m_folder.c_str(), nullptr) && CreateDirectoryA(ScriptFolder().c_str(), nullptr);
+    : m_folder(CreateTemporaryFolder()) {
+  m_ready = !m_folder.empty() && CreateDirectoryA(ScriptFolder().c_str(), nullptr);
   std::string source = WindowsPath(binFolder);
   for (const std::string& program : programs) {
     m_ready = m_ready && CopyFileA((source + "\\" + program).c_str(), PathOf(program).c_str(), FALSE);
   }
 }
 
-Sandbox::~Sandbox() { RemoveTree(m_folder); }
+Sandbox::~Sandbox() {
+  if (!m_folder.empty()) RemoveTree(m_folder);
+}
 
 bool Sandbox::WriteScriptFile(const std::string& name, const std::string& contents) const {
-  std::ofstream file(ScriptFolder() + "\\" + name, std::ios::binary);
+  return WriteWholeFile(ScriptFolder() + "\\" + name, contents);
+}
+
+std::string Sandbox::ReadScriptFile(const std::string& name) const {
+  return ReadWholeFile(ScriptFolder() + "\\" + name);
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& contents) {
+  std::ofstream file(path, std::ios::binary);
   file << contents;
   return static_cast<bool>(file.flush());
 }
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace driver

@@ -5,8 +5,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "driver/driver.h"
@@ -46,30 +44,21 @@ protected:
     m_main = driver::WaitForWindow({"Morvanta", "#32770", m_process->Id(), true});
     ASSERT_NE(m_main, nullptr);
     m_list = GetDlgItem(m_main, IDC_ROBOT_LIST);
+    m_rows = std::make_unique<driver::ListView>(m_list, m_process->Id());
     ASSERT_TRUE(driver::WaitUntil([&] { return RowCount() == 4; }));
   }
 
-  int RowCount() { return static_cast<int>(driver::Send(m_list, LVM_GETITEMCOUNT, 0, 0).value_or(-1)); }
-  int RowOf(const std::string& name) { return driver::ListRowOf(m_list, 1, name); }
-  bool IsTicked(int row) {
-    LRESULT state = driver::Send(m_list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK).value_or(0);
-    return ((state & LVIS_STATEIMAGEMASK) >> 12) == 2;
-  }
+  int RowCount() { return m_rows->RowCount(); }
+  int RowOf(const std::string& name) { return m_rows->RowOf(name); }
+  bool IsTicked(int row) { return m_rows->IsTicked(row); }
   void Tick(const std::string& name, bool ticked) {
-    driver::SetListItemState(m_list, RowOf(name), INDEXTOSTATEIMAGEMASK(ticked ? 2 : 1), LVIS_STATEIMAGEMASK);
+    m_rows->SetState(RowOf(name), INDEXTOSTATEIMAGEMASK(ticked ? 2 : 1), LVIS_STATEIMAGEMASK);
   }
   void Select(const std::string& name) {
-    driver::SetListItemState(m_list, RowOf(name), LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    m_rows->SetState(RowOf(name), LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   }
-  std::string ScriptFile(const std::string& name) const {
-    std::ifstream file(m_sandbox.ScriptFolder() + "\\" + name, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-  }
-  bool Exists(const std::string& name) const {
-    return GetFileAttributesA((m_sandbox.ScriptFolder() + "\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
-  }
+  std::string ScriptFile(const std::string& name) const { return m_sandbox.ReadScriptFile(name); }
+  bool Exists(const std::string& name) const { return driver::FileExists(m_sandbox.ScriptFolder() + "\\" + name); }
   // Answers the message box showing `text` with `button`.
   void Answer(const std::string& text, int button) {
     HWND box = driver::WaitForWindowShowing(m_process->Id(), text);
@@ -82,13 +71,14 @@ protected:
   std::string m_onFile = RobotFile("Old name", 1);
   driver::Sandbox m_sandbox{MORVANTA_BIN_DIR, {"morvanta.exe"}};
   std::unique_ptr<driver::Process> m_process;
+  std::unique_ptr<driver::ListView> m_rows;
   HWND m_main = nullptr;
   HWND m_list = nullptr;
 };
 
 TEST_F(AppMainWindow, ListShowsRobotsAndTicksRewriteOnlyTheirOwnFiles) {
-  EXPECT_EQ(driver::ListItemText(m_list, RowOf("On"), 4), "d");
-  EXPECT_EQ(driver::ListItemText(m_list, RowOf("Off"), 2), "Ctrl + <F7>");
+  EXPECT_EQ(m_rows->Text(RowOf("On"), 4), "d");
+  EXPECT_EQ(m_rows->Text(RowOf("Off"), 2), "Ctrl + <F7>");
   EXPECT_TRUE(IsTicked(RowOf("On")));
   EXPECT_FALSE(IsTicked(RowOf("Off")));
   EXPECT_EQ(ScriptFile("On.txt"), RobotFile("On", 1));  // enabled at start-up: written back

@@ -5,8 +5,6 @@
 
 #include <commctrl.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -30,15 +28,6 @@ constexpr char kSavedAs[] = "The page was saved as:\n";
 constexpr char kNoBrowser[] =
     "\n\nWe are unable to locate your default browser. Open the page yourself to share the robot.";
 constexpr char kCannotRead[] = "The robot file could not be read, so there is nothing to share:\n";
-
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // While it lives, the shell opens files with the extension kTestPageExtension by copying them to
 // `copyTo`: the test sees what the browser would have been given, and no browser ever starts.
@@ -80,13 +69,13 @@ protected:
     AppFixture::SetUp();
     ASSERT_TRUE(m_sandbox.WriteScriptFile("Shared.txt", m_robotFile));
     StartFirst();
-    m_list = GetDlgItem(m_main, IDC_ROBOT_LIST);
-    ASSERT_TRUE(driver::WaitUntil([&] { return driver::ListRowOf(m_list, 1, "Shared") == 0; }));
-    ASSERT_TRUE(driver::SetListItemState(m_list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED));
+    driver::ListView rows(GetDlgItem(m_main, IDC_ROBOT_LIST), m_first->Id());
+    ASSERT_TRUE(driver::WaitUntil([&] { return rows.RowOf("Shared") == 0; }));
+    ASSERT_TRUE(rows.SetState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED));
   }
 
   void TearDown() override {
-    EXPECT_EQ(ReadWholeFile(RobotPath()), m_robotFile);  // sharing never touches the robot
+    EXPECT_EQ(driver::ReadWholeFile(RobotPath()), m_robotFile);  // sharing never touches the robot
   }
 
   std::string RobotPath() const { return m_sandbox.ScriptFolder() + "\\Shared.txt"; }
@@ -111,7 +100,6 @@ protected:
   }
 
   std::string m_robotFile = RobotFile("Shared", kLines, 1, kDescription);
-  HWND m_list = nullptr;
 };
 
 TEST_F(AppShare, SavesTheEscapedPageWhereTheBoxSays) {
@@ -128,7 +116,7 @@ TEST_F(AppShare, SavesTheEscapedPageWhereTheBoxSays) {
   ASSERT_TRUE(browser.Ready());
   SaveAs(share, page);
   ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(share); }));
-  const std::string html = ReadWholeFile(page);
+  const std::string html = driver::ReadWholeFile(page);
   EXPECT_NE(html.find(kEscapedDescription), std::string::npos);
   EXPECT_EQ(html.find(kDescription), std::string::npos);
   for (std::size_t i = 0; i < kLines.size(); ++i) {
@@ -137,15 +125,15 @@ TEST_F(AppShare, SavesTheEscapedPageWhereTheBoxSays) {
   }
   EXPECT_NE(html.find("value=\"" + kEscapedLines[0] + "&#13;&#10;" + kEscapedLines[1] + "\""), std::string::npos);
   EXPECT_NE(html.find("name=\"programversion\" value=\"1.0.0.0\""), std::string::npos);
-  EXPECT_FALSE(Exists(page + ".tmp"));
+  EXPECT_FALSE(driver::FileExists(page + ".tmp"));
   // The page went to the browser whole.
-  EXPECT_TRUE(driver::WaitUntil([&] { return ReadWholeFile(opened) == html; }));
+  EXPECT_TRUE(driver::WaitUntil([&] { return driver::ReadWholeFile(opened) == html; }));
 }
 
 TEST_F(AppShare, ADestinationThatCannotBeWrittenIsReportedAndLeftAlone) {
   const std::string missingFolder = m_sandbox.PathOf("no such folder\\page.html");
   const std::string readOnly = m_sandbox.PathOf("kept.html");
-  std::ofstream(readOnly, std::ios::binary) << "kept";
+  ASSERT_TRUE(driver::WriteWholeFile(readOnly, "kept"));
   ASSERT_TRUE(SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
   struct Answered {
     std::string m_message;
@@ -169,11 +157,11 @@ TEST_F(AppShare, ADestinationThatCannotBeWrittenIsReportedAndLeftAlone) {
     SaveAs(share, c.m_destination);
     for (const Answered& answered : c.m_messages) Answer(answered.m_message, answered.m_button);
     ASSERT_TRUE(IsWindow(share)) << c.m_destination;
-    EXPECT_FALSE(Exists(c.m_destination + ".tmp")) << c.m_destination;
+    EXPECT_FALSE(driver::FileExists(c.m_destination + ".tmp")) << c.m_destination;
   }
-  EXPECT_FALSE(Exists(missingFolder));
-  EXPECT_FALSE(Exists(m_sandbox.ScriptFolder() + "\\New.TXT"));
-  EXPECT_EQ(ReadWholeFile(readOnly), "kept");
+  EXPECT_FALSE(driver::FileExists(missingFolder));
+  EXPECT_FALSE(driver::FileExists(m_sandbox.ScriptFolder() + "\\New.TXT"));
+  EXPECT_EQ(driver::ReadWholeFile(readOnly), "kept");
   SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
 
   // The user may still pick another place; with nothing to open it, the page stays saved.
@@ -181,16 +169,16 @@ TEST_F(AppShare, ADestinationThatCannotBeWrittenIsReportedAndLeftAlone) {
   SaveAs(share, unopened);
   Answer(kSavedAs + unopened + kNoBrowser, IDOK);
   EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(share); }));
-  EXPECT_NE(ReadWholeFile(unopened).find(kEscapedDescription), std::string::npos);
+  EXPECT_NE(driver::ReadWholeFile(unopened).find(kEscapedDescription), std::string::npos);
 }
 
 TEST_F(AppShare, ARobotFileThatCannotBeReadIsReported) {
-  const std::string kept = ReadWholeFile(RobotPath());
+  const std::string kept = driver::ReadWholeFile(RobotPath());
   ASSERT_TRUE(DeleteFileA(RobotPath().c_str()));
   ASSERT_TRUE(driver::PressButton(m_main, IDC_SHARE_ROBOT));
   Answer(kCannotRead + RobotPath(), IDOK);
   EXPECT_EQ(driver::FindTopWindow({"Share Robot", "#32770", m_first->Id(), false}), nullptr);
-  std::ofstream(RobotPath(), std::ios::binary) << kept;  // for the check every test ends with
+  ASSERT_TRUE(driver::WriteWholeFile(RobotPath(), kept));  // for the check every test ends with
 }
 
 }  // namespace
