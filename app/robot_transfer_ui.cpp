@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "builtins/com_scope_win32.h"
 #include "robot/robot_transfer.h"
 
 namespace {
@@ -70,6 +71,8 @@ bool ChooseFolder(HWND owner, std::string& folder) {
   info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX | BIF_VALIDATE | BIF_NEWDIALOGSTYLE;
   info.lpfn = OnBrowserEvent;
   info.lParam = reinterpret_cast<LPARAM>(&typed);
+  // The new-style browser needs COM on this thread, and nothing else here starts it.
+  ComScope com;
   ItemList chosen;
   chosen.m_items = SHBrowseForFolderA(&info);
   if (chosen.m_items == nullptr) return false;

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 
+#include "builtins/com_scope_win32.h"
 #include "builtins/feedback_win32.h"
 
 namespace feedback {
@@ -20,20 +21,6 @@ struct ComRelease {
 };
 template <class T>
 using ComPtr = std::unique_ptr<T, ComRelease>;
-
-// COM for the loader's codecs, for as long as one decode runs on this thread.
-class ComScope {
- public:
-  ComScope() : m_result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~ComScope() {
-    if (SUCCEEDED(m_result)) CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  HRESULT m_result;
-};
 
 ComPtr<IStream> StreamOver(const std::string& bytes) {
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, std::max<size_t>(bytes.size(), 1));
