@@ -5,22 +5,11 @@
 
 #include <shlobj.h>
 
-#include <vector>
-
+#include "builtins/program_version.h"
 #include "robot/file_system.h"
 
-std::string ExePath() {
-  std::vector<char> buffer(MAX_PATH);
-  for (;;) {
-    DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length == 0) return {};
-    if (length < buffer.size()) return std::string(buffer.data(), length);
-    buffer.resize(buffer.size() * 2);  // a long path was cut: try again with more room
-  }
-}
-
 std::string ExeFolder() {
-  std::string path = ExePath();
+  std::string path = builtins::ProgramFilePath();
   std::size_t lastBackslash = path.rfind('\\');
   return path.substr(0, lastBackslash == std::string::npos ? 0 : lastBackslash);
 }

@@ -4,8 +4,6 @@
 
 #include <string>
 
-// The full path of the running executable.
-std::string ExePath();
 // The full path of the running executable up to, not including, its last backslash.
 std::string ExeFolder();
 // The exe folder + "\script": where the robot files live.

@@ -1,4 +1,4 @@
-// ProgramFileVersion: reads the fixed file information of the running executable's version resource.
+// The running executable's path, and the fixed file information of its version resource.
 #include "builtins/program_version.h"
 
 #include <windows.h>
@@ -8,23 +8,18 @@
 
 namespace builtins {
 
-namespace {
-
-// The executable's full path, however long; "" when the system cannot give it.
-std::string OwnPath() {
+std::string ProgramFilePath() {
   std::vector<char> path(MAX_PATH);
   for (;;) {
-    DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length == 0) return "";
     if (length < path.size()) return std::string(path.data(), length);
-    path.resize(path.size() * 2);
+    path.resize(path.size() * 2);  // a long path was cut: try again with more room
   }
 }
 
-}  // namespace
-
 std::string ProgramFileVersion() {
-  const std::string path = OwnPath();
+  const std::string path = ProgramFilePath();
   DWORD ignored = 0;
   DWORD size = path.empty() ? 0 : GetFileVersionInfoSizeA(path.c_str(), &ignored);
   if (size == 0) return "";
