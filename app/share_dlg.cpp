@@ -54,12 +54,6 @@ ShareSystemInfo ReadSystemInfo() {
   return info;
 }
 
-std::string Trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::string FolderOf(const std::string& path) {
   const std::size_t slash = path.find_last_of("\\/");
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
@@ -118,7 +112,7 @@ void CShareDlg::OnSaveAndOpen() {
 }
 
 std::string CShareDlg::Destination() const {
-  const std::string typed = Trimmed(ItemText(IDC_SHARE_DESTINATION));
+  const std::string typed = Trimmed(ItemText(IDC_SHARE_DESTINATION), " \t");
   if (typed.empty()) return typed;
   return PathIsRelativeA(typed.c_str()) ? JoinPath(DocumentsFolder(), typed) : typed;
 }

@@ -2,26 +2,13 @@
 #include "app/update_document.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "app/xml_element.h"
+#include "robot/text_util.h"
 
 namespace {
 
 constexpr const char* kWebSchemes[] = {"http://", "https://"};
-
-std::string Trimmed(const std::string& text) {
-  const char* blanks = " \t\r\n";
-  std::size_t first = text.find_first_not_of(blanks);
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
-bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
-  return text.size() >= prefix.size() &&
-         std::equal(prefix.begin(), prefix.end(), text.begin(),
-                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-}
 
 // A web address with something after the scheme and no blanks or control characters in it.
 bool IsWebAddress(const std::string& text) {
@@ -36,7 +23,7 @@ bool IsWebAddress(const std::string& text) {
 
 std::string ChildText(const XmlElement& parent, const char* name) {
   const XmlElement* child = parent.Child(name);
-  return child ? Trimmed(child->m_text) : std::string();
+  return child ? Trimmed(child->m_text, " \t\r\n") : std::string();
 }
 
 }  // namespace

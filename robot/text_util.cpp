@@ -52,6 +52,12 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
          text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
+std::string Trimmed(const std::string& text, const char* blanks) {
+  const std::size_t first = text.find_first_not_of(blanks);
+  if (first == std::string::npos) return std::string();
+  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
 std::string FlattenLineBreaks(std::string text) {
   for (char& c : text) {
     if (c == '\r' || c == '\n') c = ' ';

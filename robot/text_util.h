@@ -17,5 +17,8 @@ bool EqualsNoCase(const std::string& a, const std::string& b);
 bool StartsWithNoCase(const std::string& text, const std::string& prefix);
 bool EndsWith(const std::string& text, const std::string& suffix);
 
+// The text without the characters of `blanks` at either end.
+std::string Trimmed(const std::string& text, const char* blanks);
+
 // Replaces every CR and LF by a blank, so that a value can never break a line-based file apart.
 std::string FlattenLineBreaks(std::string text);
