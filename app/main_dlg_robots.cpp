@@ -110,15 +110,13 @@ bool CMainDlg::OnRobotCommand(int id) {
   switch (id) {
   case IDC_RUN_ROBOT: OnRunRobot(); return true;
   case IDC_SCHEDULE:
-    if (SelectedRow() < 0) ShowMessage(kNoRobotToRun, MB_OK);
-    else OnNotBuilt("Scheduling");
+    if (SelectedRowOrSay(kNoRobotToRun) >= 0) OnNotBuilt("Scheduling");
     return true;
   case IDC_OPTIONS: OnOptions(); return true;
   case IDC_HELP_BUTTON: ShowHelp(); return true;
   case IDC_RECORD_ROBOT: OnNotBuilt("Recording a robot"); return true;
   case IDC_EDIT_ROBOT:
-    if (SelectedRow() < 0) ShowMessage(kNoRobotToEdit, MB_OK);
-    else OnNotBuilt("Editing a robot");
+    if (SelectedRowOrSay(kNoRobotToEdit) >= 0) OnNotBuilt("Editing a robot");
     return true;
   case IDC_REMOVE_ROBOT: OnRemoveRobot(); return true;
   case IDC_FEEDBACK: OnFeedback(); return true;
